@@ -1,0 +1,26 @@
+// ExplorerGadgetData: the record of one explorer gadget, and ExplorerCurrent, the one served.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "toolkit/explorer/explorer_constants.h"
+
+struct HWND__;  // the Win32 window handle's pointee, so that this header needs no windows.h
+struct ExplorerOptions;
+struct ExplorerEntryList;
+
+struct ExplorerGadgetData {
+  HWND__* listView = nullptr;  // must stay first: other code reads it by offset
+  int64_t width = 0;
+  int64_t height = 0;
+  int64_t selectedIndex = 0;
+  std::string path;     // current folder ending in "\", plus the pattern; "\" lists the drives
+  std::string pattern;  // such as *.txt; empty shows every name
+  int64_t listMode = EXPLORER_LIST_ALL;
+  ExplorerOptions* options = nullptr;
+  ExplorerEntryList* entries = nullptr;
+};
+
+ExplorerGadgetData* ExplorerCurrentGet();
+void ExplorerCurrentSet(ExplorerGadgetData* gadget);
