@@ -1,0 +1,235 @@
+// Scanning a folder or the drive list into an explorer gadget's entry list.
+#include "toolkit/explorer/explorer_scan.h"
+
+#include <cstring>
+
+#include "toolkit/explorer/explorer_constants.h"
+#include "toolkit/explorer/explorer_entries.h"
+#include "toolkit/explorer/explorer_gadget_data.h"
+#include "toolkit/explorer/explorer_sort.h"
+#include "toolkit/explorer/explorer_text.h"
+
+namespace {
+
+WIN32_FIND_DATAA find_data;
+int32_t first_only = EXPLORER_FIRST_ONLY_OFF;
+
+// Both date texts of a record come from one conversion: the last one is kept, keyed by the
+// file time. A scan forgets it first, so a change of time zone shows at the next scan.
+struct LocalTimeCache {
+  bool valid = false;
+  FILETIME utc{};
+  SYSTEMTIME local{};
+};
+LocalTimeCache local_time;
+
+bool LocalTimeOf(const FILETIME& utc, SYSTEMTIME* local) {
+  if (local_time.valid && local_time.utc.dwLowDateTime == utc.dwLowDateTime &&
+      local_time.utc.dwHighDateTime == utc.dwHighDateTime) {
+    *local = local_time.local;
+    return true;
+  }
+  FILETIME local_file_time;
+  if (!FileTimeToLocalFileTime(&utc, &local_file_time) ||
+      !FileTimeToSystemTime(&local_file_time, local)) {
+    return false;
+  }
+  local_time.valid = true;
+  local_time.utc = utc;
+  local_time.local = *local;
+  return true;
+}
+
+// A time the system cannot convert gives an empty text rather than garbage digits.
+std::size_t ModifiedTextInto(int sortable, char* out, std::size_t out_size) {
+  SYSTEMTIME t;
+  if (!LocalTimeOf(find_data.ftLastWriteTime, &t)) {
+    out[0] = '\0';
+    return 0;
+  }
+  const ExplorerDateParts parts{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+  return ExplorerDateFormat(parts, sortable, out, out_size);
+}
+
+std::string SearchText(const ExplorerGadgetData* gadget, std::string_view path) {
+  std::string search(path);
+  if (gadget->pattern.empty()) search += EXPLORER_ALL_NAMES;
+  return search;
+}
+
+bool IsDirectory(const WIN32_FIND_DATAA& record) {
+  return (record.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// Appends the record at hand, or the name given, below the search path; counts what it adds.
+class ScanAppender {
+ public:
+  ScanAppender(ExplorerEntryList* list, std::string_view path) : list_(list), path_(path) {
+    full_path_.reserve(path.size() + MAX_PATH);
+  }
+  void Folder(std::string_view name) { Append(name, 0, ENTRY_KIND_FOLDER); }
+  void File() {
+    const uint64_t size = (static_cast<uint64_t>(find_data.nFileSizeHigh) << 32) |
+                          static_cast<uint64_t>(find_data.nFileSizeLow);
+    Append(find_data.cFileName, size, ENTRY_KIND_FILE);
+  }
+  void Drive(std::string_view root) {
+    // Only the entries really appended are counted, so the sort never looks for more.
+    if (ExplorerEntryAdd(list_, root, ExplorerDriveSize(std::string(root).c_str()), root, "",
+                         ENTRY_KIND_FILE, 0, "") != nullptr) {
+      ++count_;
+    }
+  }
+  int64_t Count() const { return count_; }
+
+ private:
+  void Append(std::string_view name, uint64_t size, int32_t kind) {
+    char shown[ENTRY_DATE_SIZE];
+    char key[ENTRY_DATE_SIZE];
+    const std::size_t shown_length = ModifiedTextInto(0, shown, sizeof(shown));
+    const std::size_t key_length = ModifiedTextInto(1, key, sizeof(key));
+    full_path_.assign(path_);
+    full_path_.append(name);
+    if (ExplorerEntryAdd(list_, name, size, full_path_, std::string_view(shown, shown_length), kind,
+                         0, std::string_view(key, key_length)) != nullptr) {
+      ++count_;
+    }
+  }
+
+  ExplorerEntryList* list_;
+  std::string_view path_;
+  std::string full_path_;
+  int64_t count_ = 0;
+};
+
+// Appends the folders of an open search, ".." made at a drive root; returns at its end.
+void FolderPass(HANDLE search, const ExplorerGadgetData* gadget, std::string_view path,
+                ScanAppender* append) {
+  const bool share_root = ExplorerIsShareRoot(path) == EXPLORER_TRUE;
+  const bool drive_root = path.size() <= EXPLORER_DRIVE_ROOT_PATH_MAX;
+  const bool files_only = gadget->listMode == EXPLORER_LIST_FILES;
+  bool dot_dot_made = false;
+  do {
+    if (!IsDirectory(find_data)) continue;
+    const char* name = find_data.cFileName;
+    const bool dot_dot = std::strcmp(name, EXPLORER_DOT_DOT) == 0;
+    if (dot_dot && share_root) continue;
+    if (std::strcmp(name, EXPLORER_DOT) == 0) continue;
+    if (files_only) {
+      // Only the way up is listed among the folders.
+      if (!dot_dot || dot_dot_made) continue;
+    } else {
+      if (!dot_dot_made && drive_root) {
+        // A drive root has no ".." of its own: one is made at its first folder.
+        append->Folder(EXPLORER_DOT_DOT);
+        dot_dot_made = true;
+      }
+      if (dot_dot_made && dot_dot) continue;
+    }
+    append->Folder(name);
+    if (first_only == EXPLORER_FIRST_ONLY_ON) return;
+  } while (FindNextFileA(search, &find_data));
+}
+
+void FilePass(const std::string& search_text, ScanAppender* append) {
+  HANDLE search = FindFirstFileA(search_text.c_str(), &find_data);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    if (!IsDirectory(find_data)) append->File();
+  } while (FindNextFileA(search, &find_data));
+  FindClose(search);
+}
+
+void DriveList(ScanAppender* append) {
+  char drives[EXPLORER_DRIVE_STRINGS_SIZE];
+  std::memset(drives, ' ', sizeof(drives));
+  DWORD length = GetLogicalDriveStringsA(sizeof(drives), drives);
+  // A result above the buffer's size is the size it would need: nothing was written.
+  if (length > sizeof(drives)) length = 0;
+  for (DWORD k = 0; k < length / EXPLORER_DRIVE_ROOT_STRIDE; ++k) {
+    append->Drive(
+        std::string_view(drives + k * EXPLORER_DRIVE_ROOT_STRIDE, EXPLORER_DRIVE_ROOT_LENGTH));
+  }
+}
+
+}  // namespace
+
+int64_t ExplorerScan(ExplorerGadgetData* gadget, std::string_view path) {
+  ExplorerEntryList* scan_list = ExplorerScanListGet();
+  if (gadget == nullptr || gadget->entries == nullptr || scan_list == nullptr) return 0;
+  local_time.valid = false;
+  ScanAppender append(scan_list, path);
+  if (path.size() <= EXPLORER_DRIVE_LIST_PATH_MAX) {
+    ExplorerEntryListClear(gadget->entries);
+    DriveList(&append);
+  } else {
+    const std::string search_text = SearchText(gadget, path);
+    HANDLE search = FindFirstFileA(search_text.c_str(), &find_data);
+    if (search == INVALID_HANDLE_VALUE) {
+      first_only = EXPLORER_FIRST_ONLY_OFF;
+      return 0;
+    }
+    ExplorerEntryListClear(gadget->entries);
+    FolderPass(search, gadget, path, &append);
+    FindClose(search);
+    if (first_only != EXPLORER_FIRST_ONLY_OFF) {
+      first_only = EXPLORER_FIRST_ONLY_OFF;
+    } else if (gadget->listMode != EXPLORER_LIST_FOLDERS) {
+      FilePass(search_text, &append);
+    }
+  }
+  ExplorerEntriesSort(scan_list, append.Count());
+  ExplorerEntriesRebuild(gadget->entries);
+  ExplorerEntryListClear(scan_list);
+  // What the list really holds, which is what the list view may ask for.
+  return ExplorerEntryListCount(gadget->entries);
+}
+
+int32_t ExplorerProbeResultOf(DWORD error) {
+  switch (error) {
+    case ERROR_ACCESS_DENIED:
+      return PROBE_ACCESS_DENIED;
+    case ERROR_FILE_NOT_FOUND:
+      return PROBE_NOT_FOUND;
+    default:
+      return PROBE_FAILED;
+  }
+}
+
+int32_t ExplorerFolderProbe(const ExplorerGadgetData* gadget, std::string_view path) {
+  if (gadget == nullptr) return PROBE_FAILED;
+  WIN32_FIND_DATAA record;
+  HANDLE search = FindFirstFileA(SearchText(gadget, path).c_str(), &record);
+  if (search == INVALID_HANDLE_VALUE) return ExplorerProbeResultOf(GetLastError());
+  FindClose(search);
+  return PROBE_OK;
+}
+
+std::string ExplorerModifiedText(int sortable) {
+  char text[ENTRY_DATE_SIZE];
+  const std::size_t length = ModifiedTextInto(sortable, text, sizeof(text));
+  return std::string(text, length);
+}
+
+uint64_t ExplorerDriveSize(const char* root) {
+  // Kept for the rest of the process: an empty removable drive then fails quietly instead of
+  // asking the user to insert a disk.
+  SetErrorMode(SEM_FAILCRITICALERRORS);
+  ULARGE_INTEGER free_to_caller;
+  ULARGE_INTEGER total;
+  ULARGE_INTEGER total_free;
+  if (!GetDiskFreeSpaceExA(root, &free_to_caller, &total, &total_free)) return 0;
+  return total.QuadPart;
+}
+
+WIN32_FIND_DATAA* ExplorerFindDataGet() {
+  return &find_data;
+}
+
+int32_t ExplorerFirstOnlyGet() {
+  return first_only;
+}
+
+void ExplorerFirstOnlySet(int32_t value) {
+  first_only = value;
+}
