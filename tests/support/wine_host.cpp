@@ -1,0 +1,100 @@
+// Real input and event pumping for tests that run under Wine.
+#include "tests/support/wine_host.h"
+
+#include <cstdio>
+
+#include "toolkit/core/toolkit.h"
+
+namespace {
+
+std::string UnixTempName() {
+  static int counter = 0;
+  return "/tmp/vantrel-host-" + std::to_string(GetCurrentProcessId()) + "-" +
+         std::to_string(++counter);
+}
+
+std::string WindowsName(const std::string& unix_name) {
+  std::string name = "Z:" + unix_name;
+  for (char& c : name) {
+    if (c == '/') c = '\\';
+  }
+  return name;
+}
+
+}  // namespace
+
+bool HostRun(const std::string& command, DWORD timeout_ms) {
+  const std::string done = UnixTempName();
+  std::string line = "/bin/sh -c \"" + command + "; echo $? > " + done + "\"";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process)) {
+    return false;
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  const std::string done_windows = WindowsName(done);
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < timeout_ms) {
+    FILE* file = std::fopen(done_windows.c_str(), "r");
+    if (file != nullptr) {
+      int status = -1;
+      const int read = std::fscanf(file, "%d", &status);
+      std::fclose(file);
+      if (read == 1) {
+        DeleteFileA(done_windows.c_str());
+        return status == 0;
+      }
+    }
+    PumpFor(10);
+  }
+  return false;
+}
+
+bool HostClick(int x, int y) {
+  return HostRun("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 1");
+}
+
+bool HostKeys(const std::string& keys) {
+  return HostRun("xdotool key " + keys);
+}
+
+POINT WindowCentre(HWND window) {
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+std::vector<std::int32_t> PollUntil(const std::function<bool(std::int32_t)>& done,
+                                    DWORD timeout_ms) {
+  std::vector<std::int32_t> codes;
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < timeout_ms) {
+    const std::int32_t code = EventPoll();
+    if (code != 0) codes.push_back(code);
+    if (done(code)) break;
+    if (code == 0) Sleep(1);
+  }
+  return codes;
+}
+
+void PollDrain() {
+  int quiet = 0;
+  while (quiet < 3) {
+    quiet = EventPoll() == 0 ? quiet + 1 : 0;
+  }
+}
+
+void PumpFor(DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  do {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+    Sleep(1);
+  } while (GetTickCount() - start < milliseconds);
+}

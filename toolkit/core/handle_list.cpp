@@ -1,0 +1,101 @@
+// Doubly linked lists of 64-bit keys with record-wise removal.
+#include "toolkit/core/handle_list.h"
+
+#include <new>
+
+namespace {
+
+HandleNode* NodeNew() {
+  return new (std::nothrow) HandleNode();
+}
+
+void NodeLink(HandleList* list, HandleNode* node) {
+  node->previous = list->last;
+  if (list->last != nullptr) {
+    list->last->next = node;
+  } else {
+    list->first = node;
+  }
+  list->last = node;
+}
+
+// Unlinks `count` nodes starting at `found` and releases them, last first. A record cut short
+// by the end of the list (a key that matched the second member of the final pair) stops at
+// the end instead of running past it.
+void RemoveRecord(HandleList* list, std::uint64_t key, int count) {
+  if (list == nullptr) return;
+  HandleNode* found = HandleListFind(list, key);
+  if (found == nullptr) return;
+  HandleNode* members[3] = {found, nullptr, nullptr};
+  int taken = 1;
+  while (taken < count && members[taken - 1]->next != nullptr) {
+    members[taken] = members[taken - 1]->next;
+    ++taken;
+  }
+  HandleNode* before = found->previous;
+  HandleNode* after = members[taken - 1]->next;
+  if (before == nullptr) {
+    list->first = after;
+  } else {
+    before->next = after;
+  }
+  if (after == nullptr) {
+    list->last = before;
+  } else {
+    after->previous = before;
+  }
+  for (int i = taken - 1; i >= 0; --i) delete members[i];
+}
+
+}  // namespace
+
+HandleList* HandleListCreate() {
+  return new (std::nothrow) HandleList();
+}
+
+std::uint64_t HandleListAppendKey(HandleList* list, std::uint64_t key) {
+  if (list == nullptr) return 0;
+  HandleNode* node = NodeNew();
+  if (node == nullptr) return 0;
+  node->key = key;
+  NodeLink(list, node);
+  return key;
+}
+
+std::uint64_t HandleListAppendText(HandleList* list, const std::string& text) {
+  if (list == nullptr) return 0;
+  HandleNode* node = NodeNew();
+  if (node == nullptr) return 0;
+  try {
+    node->text = text;
+  } catch (const std::bad_alloc&) {
+    delete node;
+    return 0;
+  }
+  node->key = list->last != nullptr ? list->last->key + 1 : 1;
+  NodeLink(list, node);
+  return node->key;
+}
+
+HandleNode* HandleListFind(const HandleList* list, std::uint64_t key) {
+  if (list == nullptr) return nullptr;
+  for (HandleNode* node = list->first; node != nullptr; node = node->next) {
+    if (node->key == key) return node;
+  }
+  return nullptr;
+}
+
+void HandleListRemovePair(HandleList* list, std::uint64_t key) {
+  RemoveRecord(list, key, 2);
+}
+
+void HandleListRemoveTriple(HandleList* list, std::uint64_t key) {
+  RemoveRecord(list, key, 3);
+}
+
+std::size_t HandleListCount(const HandleList* list) {
+  std::size_t count = 0;
+  if (list == nullptr) return count;
+  for (const HandleNode* node = list->first; node != nullptr; node = node->next) ++count;
+  return count;
+}

@@ -1,0 +1,47 @@
+// Notification copies: a record lives on in its block until the next one of its kind.
+#include "toolkit/core/notify_blocks.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "toolkit/core/constants.h"
+
+namespace {
+
+// Plain pointers, constant-initialised: the blocks are made during static initialisation.
+void* blocks[NOTIFY_BLOCK_COUNT] = {};
+
+constexpr std::size_t kSizes[NOTIFY_BLOCK_COUNT] = {NOTIFY_COPY_ITEM_ACTIVATE,
+                                                    NOTIFY_COPY_LIST_VIEW, NOTIFY_COPY_TREE_VIEW};
+
+}  // namespace
+
+void NotifyCopyBlocksCreate() {
+  for (int kind = 0; kind < NOTIFY_BLOCK_COUNT; ++kind) {
+    if (blocks[kind] == nullptr) blocks[kind] = std::calloc(1, kSizes[kind]);
+  }
+}
+
+void* NotifyCopyBlock(NotifyBlockKind kind) {
+  return blocks[kind];
+}
+
+std::size_t NotifyCopyBlockSize(NotifyBlockKind kind) {
+  return kSizes[kind];
+}
+
+void* NotifyCopyBlockFill(NotifyBlockKind kind, const void* record) {
+  void* block = blocks[kind];
+  if (block == nullptr) return nullptr;
+  std::memset(block, 0, kSizes[kind]);
+  std::memcpy(block, record, kSizes[kind]);
+  return block;
+}
+
+bool NotifyCopyBlockIs(const void* address) {
+  if (address == nullptr) return false;
+  for (void* block : blocks) {
+    if (block == address) return true;
+  }
+  return false;
+}

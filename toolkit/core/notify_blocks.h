@@ -1,0 +1,24 @@
+// The three heap blocks that hold copies of list-view and tree-view notification records.
+#pragma once
+
+#include <cstddef>
+
+enum NotifyBlockKind {
+  NOTIFY_BLOCK_ITEM_ACTIVATE,  // NMITEMACTIVATE of list-view clicks
+  NOTIFY_BLOCK_LIST_VIEW,      // NMLISTVIEW of column clicks and item changes
+  NOTIFY_BLOCK_TREE_VIEW,      // NMTREEVIEWA of selection changes
+  NOTIFY_BLOCK_COUNT
+};
+
+// Allocates each missing block, zero-filled; a failed allocation leaves that block null.
+void NotifyCopyBlocksCreate();
+
+// The block, or null when it could not be allocated.
+void* NotifyCopyBlock(NotifyBlockKind kind);
+std::size_t NotifyCopyBlockSize(NotifyBlockKind kind);
+
+// Zero-fills the block and copies the first bytes of the record into it; the block or null.
+void* NotifyCopyBlockFill(NotifyBlockKind kind, const void* record);
+
+// Whether the address is one of the three blocks (and so a record the sender no longer owns).
+bool NotifyCopyBlockIs(const void* address);

@@ -1,0 +1,87 @@
+// The global registries built from handle lists, and the id/window look-ups over them.
+#include "toolkit/core/registries.h"
+
+#include "toolkit/core/constants.h"
+
+namespace {
+
+HandleList* gadget_registry = nullptr;
+HandleList* class_name_registry = nullptr;
+HandleList* colour_registry = nullptr;
+HandleList* tab_stop_registry = nullptr;
+bool registries_created = false;
+
+// The parent of the gadgets created next; kept apart from the gadget registry so that it
+// means the same before and after the first window.
+HWND current_window = nullptr;
+
+}  // namespace
+
+HandleList* GadgetRegistryGet() {
+  return gadget_registry;
+}
+HandleList* ClassNameRegistryGet() {
+  return class_name_registry;
+}
+HandleList* ColourRegistryGet() {
+  return colour_registry;
+}
+HandleList* TabStopRegistryGet() {
+  return tab_stop_registry;
+}
+bool RegistriesCreated() {
+  return registries_created;
+}
+
+void RegistriesCreate(bool with_tab_stops) {
+  gadget_registry = HandleListCreate();
+  class_name_registry = HandleListCreate();
+  colour_registry = HandleListCreate();
+  if (with_tab_stops) tab_stop_registry = HandleListCreate();
+  registries_created = true;
+}
+
+std::uint64_t RegistryKeyOfId(GadgetId id) {
+  return static_cast<std::uint64_t>(static_cast<std::int64_t>(id));
+}
+
+std::uint64_t RegistryKeyOfWindow(HWND window) {
+  return static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(window));
+}
+
+void GadgetUnregister(GadgetId id) {
+  if (gadget_registry != nullptr) HandleListRemovePair(gadget_registry, RegistryKeyOfId(id));
+}
+
+HWND GadgetWindowOf(GadgetId id) {
+  const HandleNode* node = HandleListFind(gadget_registry, RegistryKeyOfId(id));
+  if (node == nullptr || node->next == nullptr) return nullptr;
+  return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(node->next->key));
+}
+
+GadgetId GadgetIdOf(HWND window) {
+  const HandleNode* node = HandleListFind(gadget_registry, RegistryKeyOfWindow(window));
+  if (node == nullptr || node->previous == nullptr) return 0;
+  return static_cast<GadgetId>(node->previous->key);
+}
+
+HWND CurrentWindowGet() {
+  return current_window;
+}
+
+HWND CurrentWindowSet(HWND window) {
+  current_window = window;
+  return window;
+}
+
+int ColourEntryAdd(HWND control, std::int64_t background, std::int64_t text) {
+  if (colour_registry == nullptr) return 0;
+  HandleListAppendKey(colour_registry, RegistryKeyOfWindow(control));
+  HandleListAppendKey(colour_registry, static_cast<std::uint64_t>(background));
+  HandleListAppendKey(colour_registry, static_cast<std::uint64_t>(text));
+  return 1;
+}
+
+void TabStopEntryRemove(GadgetId id) {
+  if (tab_stop_registry != nullptr) HandleListRemovePair(tab_stop_registry, RegistryKeyOfId(id));
+}

@@ -1,0 +1,22 @@
+// The four global registries (gadgets, class names, colours, tab stops) and their look-ups.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "toolkit/core/handle_list.h"
+#include "toolkit/core/toolkit.h"
+
+// Null until the first WindowOpen; the tab-stop registry only if that call asked for it.
+HandleList* GadgetRegistryGet();
+HandleList* ClassNameRegistryGet();
+HandleList* ColourRegistryGet();
+HandleList* TabStopRegistryGet();
+
+bool RegistriesCreated();
+void RegistriesCreate(bool with_tab_stops);
+
+// Keys as the lists hold them: ids sign-extended, handles as their address.
+std::uint64_t RegistryKeyOfId(GadgetId id);
+std::uint64_t RegistryKeyOfWindow(HWND window);

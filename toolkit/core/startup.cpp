@@ -1,0 +1,23 @@
+// Runs the toolkit's module initialisers once, in their fixed order, before main.
+#include "toolkit/core/startup.h"
+
+namespace {
+
+// The order is written down here because the order of static initialisation across files is
+// unspecified: the scan list first, the core's own start-up last.
+constexpr void (*kInitialisers[])() = {
+    ExplorerScanListInit,
+    ShortcutMasterInit,
+    ImageLoaderInit,
+    ToolkitStartup,
+};
+
+struct StartupRunner {
+  StartupRunner() {
+    for (auto initialiser : kInitialisers) initialiser();
+  }
+};
+
+const StartupRunner startup_runner;
+
+}  // namespace

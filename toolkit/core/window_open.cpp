@@ -1,0 +1,75 @@
+// Window creation: a class of its own for every window, whose procedure is MainWindowProc.
+#include <cstdio>
+#include <ctime>
+
+#include "toolkit/core/class_name_text.h"
+#include "toolkit/core/registries.h"
+#include "toolkit/core/toolkit.h"
+
+namespace {
+
+std::int64_t window_count = 0;
+
+bool LocalTimeOfDay(TimeOfDay* out) {
+  const std::time_t now = std::time(nullptr);
+  if (now == static_cast<std::time_t>(-1)) return false;
+  std::tm local = {};
+  if (localtime_s(&local, &now) != 0) return false;
+  *out = TimeOfDay{local.tm_hour, local.tm_min, local.tm_sec};
+  return true;
+}
+
+std::string NextClassName() {
+  TimeOfDay time = {};
+  const bool have_time = LocalTimeOfDay(&time);
+  return WindowClassNameText(have_time ? &time : nullptr, window_count);
+}
+
+bool ClassRegister(const char* class_name) {
+  WNDCLASSEXA window_class = {};
+  window_class.cbSize = sizeof(WNDCLASSEXA);
+  window_class.style = WINDOW_CLASS_STYLE;
+  window_class.lpfnWndProc = MainWindowProc;
+  window_class.hInstance = GetModuleHandleA(nullptr);
+  window_class.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+  window_class.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  window_class.hbrBackground =
+      reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(WINDOW_CLASS_BACKGROUND));
+  window_class.lpszClassName = class_name;
+  window_class.hIconSm = window_class.hIcon;
+  if (RegisterClassExA(&window_class) != 0) return true;
+  std::printf("%s%lu\n", REGISTER_CLASS_FAILED, static_cast<unsigned long>(GetLastError()));
+  std::fflush(stdout);
+  return false;
+}
+
+}  // namespace
+
+HWND WindowOpen(const std::string& title, std::int32_t x, std::int32_t y, std::int32_t width,
+                std::int32_t height, std::uint64_t style, std::uint64_t ex_style, HWND parent) {
+  if (parent != nullptr) ex_style |= WS_EX_CONTROLPARENT;
+  ++window_count;
+  if (!RegistriesCreated()) {
+    const bool tab_stops = (style & WINDOW_STYLE_TABSTOP_REQUEST) != 0;
+    RegistriesCreate(tab_stops);
+    // Only the first call reads the bit as a request; later it is an ordinary style bit.
+    if (tab_stops) style &= ~WINDOW_STYLE_TABSTOP_REQUEST;
+  }
+
+  // Every call appends exactly one node, so node n holds the class of the n-th window.
+  HandleListAppendText(ClassNameRegistryGet(), NextClassName());
+  const HandleNode* node =
+      HandleListFind(ClassNameRegistryGet(), static_cast<std::uint64_t>(window_count));
+  // A node that could not be stored still gets a class: the name is made again.
+  const std::string class_name = node != nullptr ? node->text : NextClassName();
+  if (!ClassRegister(class_name.c_str())) return nullptr;
+
+  HWND window = CreateWindowExA(static_cast<DWORD>(ex_style), class_name.c_str(), title.c_str(),
+                                static_cast<DWORD>(style), x, y, width, height, parent, nullptr,
+                                nullptr, nullptr);
+  if (window != nullptr && TabStopRegistryGet() != nullptr) {
+    SetPropA(window, PROP_TABSTOP_ENABLE, reinterpret_cast<HANDLE>(1));
+  }
+  CurrentWindowSet(window);
+  return window;
+}
