@@ -1,0 +1,125 @@
+// Image loading: image files decoded by GDI+ and flattened onto a colour, and icon files.
+#include "toolkit/gadgets/image_load.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <new>
+#include <vector>
+
+#include <objidl.h>
+// The GDI+ headers of some SDKs use unqualified min and max, which NOMINMAX takes away.
+namespace Gdiplus {
+using std::max;
+using std::min;
+}  // namespace Gdiplus
+#include <gdiplus.h>
+
+#include "toolkit/core/startup.h"
+#include "toolkit/gadgets/gadget_constants.h"
+#include "toolkit/gadgets/image_load_seam.h"
+
+namespace {
+
+namespace gp = Gdiplus::DllExports;
+
+// Written once at start-up and never read again: GDI+ stays started until the process ends.
+ULONG_PTR gdiplusToken = 0;
+bool loaderInitialised = false;
+int majorVersionOverride = 0;
+
+void PrintFailure() {
+  std::fputs(IMAGE_LOAD_FAILURE_LINE, stdout);
+  std::fflush(stdout);
+}
+
+int WindowsMajorVersion() {
+  if (majorVersionOverride > 0) return majorVersionOverride;
+#ifdef _MSC_VER
+#pragma warning(suppress : 4996)  // GetVersion is deprecated, but only its major version is used
+#endif
+  const DWORD version = GetVersion();
+  return LOBYTE(LOWORD(version));
+}
+
+// Older GDI+ ignores the background colour of GdipCreateHBITMAPFromBitmap for transparent
+// pixels, so the image is drawn over an opaque canvas of that colour first.
+HBITMAP FlattenByCompositing(Gdiplus::GpImage* image, Gdiplus::ARGB argb) {
+  UINT width = 0;
+  UINT height = 0;
+  gp::GdipGetImageWidth(image, &width);
+  gp::GdipGetImageHeight(image, &height);
+
+  Gdiplus::GpBitmap* canvas = nullptr;
+  Gdiplus::GpGraphics* graphics = nullptr;
+  HBITMAP bitmap = nullptr;
+  gp::GdipCreateBitmapFromScan0(static_cast<INT>(width), static_cast<INT>(height), 0,
+                                PixelFormat32bppARGB, nullptr, &canvas);
+  gp::GdipGetImageGraphicsContext(canvas, &graphics);
+  gp::GdipGraphicsClear(graphics, argb);
+  if (gp::GdipDrawImageRectI(graphics, image, 0, 0, static_cast<INT>(width),
+                             static_cast<INT>(height)) == Gdiplus::Ok) {
+    gp::GdipCreateHBITMAPFromBitmap(canvas, &bitmap, argb);
+  }
+  if (graphics != nullptr) gp::GdipDeleteGraphics(graphics);
+  if (canvas != nullptr) gp::GdipDisposeImage(canvas);
+  return bitmap;
+}
+
+}  // namespace
+
+void ImageLoaderInit() {
+  // Runs once per process; a second call (a test that cannot rely on start-up) is harmless.
+  if (loaderInitialised) return;
+  loaderInitialised = true;
+  Gdiplus::GdiplusStartupInput input;
+  input.GdiplusVersion = IMAGE_GDIPLUS_VERSION;
+  input.DebugEventCallback = nullptr;
+  input.SuppressBackgroundThread = FALSE;  // GDI+ runs its own thread: no hook tokens to manage
+  input.SuppressExternalCodecs = FALSE;
+  if (Gdiplus::GdiplusStartup(&gdiplusToken, &input, nullptr) != Gdiplus::Ok) PrintFailure();
+}
+
+void ImageLoaderMajorVersionOverride(int majorVersion) {
+  majorVersionOverride = majorVersion;
+}
+
+HBITMAP ImageLoadFile(const char* fileName, std::int64_t background) {
+  if (fileName == nullptr) fileName = "";  // no name is a failed load like an empty one
+  std::vector<wchar_t> wideName;
+  try {
+    wideName.assign(std::strlen(fileName) + 1, L'\0');
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+  // An ANSI byte never gives more than one UTF-16 unit, so n + 1 units always suffice.
+  MultiByteToWideChar(CP_ACP, 0, fileName, -1, wideName.data(), static_cast<int>(wideName.size()));
+
+  Gdiplus::GpImage* image = nullptr;
+  if (gp::GdipLoadImageFromFile(wideName.data(), &image) != Gdiplus::Ok) {
+    if (image != nullptr) gp::GdipDisposeImage(image);
+    PrintFailure();
+    return nullptr;
+  }
+
+  // Only the colour's low 24 bits count; the alpha byte is always opaque.
+  const auto argb = static_cast<Gdiplus::ARGB>(
+      (static_cast<std::uint64_t>(background) & IMAGE_BACKGROUND_RGB_MASK) |
+      IMAGE_BACKGROUND_OPAQUE);
+
+  HBITMAP bitmap = nullptr;
+  if (WindowsMajorVersion() > IMAGE_LAST_COMPOSITING_MAJOR_VERSION) {
+    // Vista's GDI+ and later fill transparent pixels with the background themselves.
+    gp::GdipCreateHBITMAPFromBitmap(static_cast<Gdiplus::GpBitmap*>(image), &bitmap, argb);
+  } else {
+    bitmap = FlattenByCompositing(image, argb);
+  }
+  gp::GdipDisposeImage(image);
+  return bitmap;
+}
+
+HICON IconLoadFile(const char* fileName) {
+  if (fileName == nullptr) return nullptr;
+  return static_cast<HICON>(
+      LoadImageA(nullptr, fileName, IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
+}
