@@ -187,6 +187,29 @@ TEST_P(ImageLoadPaths, NamesAreReadInTheAnsiCodePage) {
   EXPECT_EQ(printed, "");
 }
 
+TEST_P(ImageLoadPaths, MetafilesAreFlattenedToo) {
+  // GDI+ decodes metafiles but turns only bitmaps into a GDI bitmap directly.
+  const std::string name = folder_.Path() + "\\drawing.emf";
+  HDC recorder = CreateEnhMetaFileA(nullptr, name.c_str(), nullptr, nullptr);
+  ASSERT_NE(recorder, nullptr);
+  const RECT area{0, 0, 20, 10};
+  HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
+  FillRect(recorder, &area, blue);
+  DeleteObject(blue);
+  DeleteEnhMetaFile(CloseEnhMetaFile(recorder));
+
+  HBITMAP bitmap = nullptr;
+  EXPECT_EQ(Printed([&] { bitmap = Load(name, kDialogFace); }), "");
+  DeleteFileA(name.c_str());
+  ASSERT_NE(bitmap, nullptr);
+  int width = 0, height = 0;
+  const std::vector<std::uint32_t> pixels = BitmapPixels(bitmap, &width, &height);
+  EXPECT_GT(width, 0);
+  EXPECT_GT(height, 0);
+  ASSERT_FALSE(pixels.empty());
+  EXPECT_EQ(pixels[0], 0x0000FFu);
+}
+
 TEST_P(ImageLoadPaths, MissingOrEmptyNamePrintsFailOnceAndGivesNull) {
   const std::string missing = folder_.Path() + "\\missing.png";
   for (const std::string& name : {missing, std::string()}) {

@@ -43,7 +43,8 @@ int WindowsMajorVersion() {
 }
 
 // Older GDI+ ignores the background colour of GdipCreateHBITMAPFromBitmap for transparent
-// pixels, so the image is drawn over an opaque canvas of that colour first.
+// pixels, and no GDI+ converts a metafile directly: such images are drawn over an opaque canvas
+// of that colour first.
 HBITMAP FlattenByCompositing(Gdiplus::GpImage* image, Gdiplus::ARGB argb) {
   UINT width = 0;
   UINT height = 0;
@@ -107,8 +108,13 @@ HBITMAP ImageLoadFile(const char* fileName, std::int64_t background) {
       (static_cast<std::uint64_t>(background) & IMAGE_BACKGROUND_RGB_MASK) |
       IMAGE_BACKGROUND_OPAQUE);
 
+  // Only bitmaps convert directly; a decoded metafile would fail there, so it is drawn instead.
+  Gdiplus::ImageType type = Gdiplus::ImageTypeUnknown;
+  gp::GdipGetImageType(image, &type);
+
   HBITMAP bitmap = nullptr;
-  if (WindowsMajorVersion() > IMAGE_LAST_COMPOSITING_MAJOR_VERSION) {
+  if (WindowsMajorVersion() > IMAGE_LAST_COMPOSITING_MAJOR_VERSION &&
+      type == Gdiplus::ImageTypeBitmap) {
     // Vista's GDI+ and later fill transparent pixels with the background themselves.
     gp::GdipCreateHBITMAPFromBitmap(static_cast<Gdiplus::GpBitmap*>(image), &bitmap, argb);
   } else {
