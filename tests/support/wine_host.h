@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-// Runs a Linux command line through /bin/sh and waits for it, pumping messages meanwhile
+// Runs a Linux command line through /bin/sh and waits for it without dispatching messages
 // (Wine cannot wait on a Unix process, so completion is signalled through a file).
 bool HostRun(const std::string& command, DWORD timeout_ms = 10000);
 
