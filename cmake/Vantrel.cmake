@@ -36,7 +36,9 @@ function(vantrel_test)
     target_link_libraries(${T_NAME} PRIVATE vantrel vantrel_test_support gtest)
     vantrel_warnings(${T_NAME})
     add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+    # One display for all: windows of one test must not cover or steal the input of another.
     set_tests_properties(${T_NAME} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT ${T_TIMEOUT}
+                                              RESOURCE_LOCK wine_display
                                               LABELS "windows;${T_LABELS}")
   elseif(NOT WIN32 AND T_HOST)
     add_executable(${T_NAME} ${T_SOURCES})

@@ -15,7 +15,8 @@ using GadgetId = std::int32_t;
 
 // Registers a window class of its own and creates the window; it becomes the current window.
 // Style bit WINDOW_STYLE_TABSTOP_REQUEST on the first call turns on tab-stop navigation.
-HWND WindowOpen(const std::string& title, std::int32_t x, std::int32_t y, std::int32_t width,
+// A null title is an empty one.
+HWND WindowOpen(const char* title, std::int32_t x, std::int32_t y, std::int32_t width,
                 std::int32_t height, std::uint64_t style, std::uint64_t ex_style, HWND parent);
 
 // The window that receives the gadgets created next.
@@ -89,3 +90,11 @@ using PostDispatchHookFunction = void (*)(HWND, UINT, WPARAM, LPARAM, DWORD time
 int MessageHookSet(WindowProcHookFunction function, int which);
 int MessageHookSet(PostDispatchHookFunction function, int which);
 int MessageHookClear(int which);
+
+// ---- Gadgets, images and message boxes ------------------------------------------------------
+
+#include "toolkit/gadgets/gadget_registry.h"
+#include "toolkit/gadgets/image_load.h"
+#include "toolkit/gadgets/int_stack.h"
+#include "toolkit/gadgets/message_box.h"
+#include "toolkit/gadgets/picture_gadget.h"

@@ -45,7 +45,7 @@ bool ClassRegister(const char* class_name) {
 
 }  // namespace
 
-HWND WindowOpen(const std::string& title, std::int32_t x, std::int32_t y, std::int32_t width,
+HWND WindowOpen(const char* title, std::int32_t x, std::int32_t y, std::int32_t width,
                 std::int32_t height, std::uint64_t style, std::uint64_t ex_style, HWND parent) {
   if (parent != nullptr) ex_style |= WS_EX_CONTROLPARENT;
   ++window_count;
@@ -64,9 +64,9 @@ HWND WindowOpen(const std::string& title, std::int32_t x, std::int32_t y, std::i
   const std::string class_name = node != nullptr ? node->text : NextClassName();
   if (!ClassRegister(class_name.c_str())) return nullptr;
 
-  HWND window = CreateWindowExA(static_cast<DWORD>(ex_style), class_name.c_str(), title.c_str(),
-                                static_cast<DWORD>(style), x, y, width, height, parent, nullptr,
-                                nullptr, nullptr);
+  HWND window = CreateWindowExA(static_cast<DWORD>(ex_style), class_name.c_str(),
+                                title != nullptr ? title : "", static_cast<DWORD>(style), x, y,
+                                width, height, parent, nullptr, nullptr, nullptr);
   if (window != nullptr && TabStopRegistryGet() != nullptr) {
     SetPropA(window, PROP_TABSTOP_ENABLE, reinterpret_cast<HANDLE>(1));
   }

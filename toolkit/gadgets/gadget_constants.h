@@ -17,3 +17,28 @@ inline constexpr char IMAGE_LOAD_FAILURE_LINE[] = "FAIL\n";
 
 // Message box: what an empty title or text is shown as.
 inline constexpr char MESSAGE_EMPTY_TEXT[] = " ";
+
+// Gadget release: window properties cleared from a gadget, by the kinds that keep them.
+inline constexpr char PROP_STATUSBAR_ARRAY[] = "STATUSBARARRAY";
+inline constexpr char PROP_STATUSBAR_FIELDS[] = "STATUSBARNUMBERFIELDS";
+inline constexpr char PROP_STATUSBAR_WINDOW[] = "STATUSBARWINDOW";
+inline constexpr char PROP_EXPLORER_FREE_PROC[] = "EXPLORERLISTFREEPROC";
+inline constexpr char PROP_EXPLORER_LIST_WINDOW[] = "EXPLORERGADGETLISTVIEWWINDOW";
+inline constexpr char PROP_STACK_INDEXES[] = "stackindexes";
+inline constexpr char PROP_COMPANION[] = "addparam60000";
+inline constexpr const char* SPLITTER_PROPS[] = {"HANDLEPAN",    "POSITIONPAN", "STYLEPAN",
+                                                 "SPLITTERMOVE", "GADGET1",     "GADGET2"};
+
+// Gadget release: the window classes with a clean-up of their own.
+inline constexpr char CLASS_EXPLORER_GADGET[] = "ExplorerGadget";
+inline constexpr char CLASS_TREE_VIEW[] = "SysTreeView32";
+inline constexpr char CLASS_LIST_VIEW[] = "SysListView32";
+inline constexpr char CLASS_UP_DOWN[] = "msctls_updown32";
+inline constexpr char CLASS_IMAGE_COMBO[] = "ComboBoxEx32";
+inline constexpr char CLASS_SPLITTER[] = "SplitterGadget";
+
+// Picture gadget: a visible child static that reports clicks (WS_CHILD | WS_VISIBLE | SS_NOTIFY).
+inline constexpr char PICTURE_CLASS[] = "static";
+inline constexpr std::uint32_t PICTURE_BASE_STYLE = 0x50000100u;
+inline constexpr std::int32_t PICTURE_STYLE_BITMAP = 14;  // SS_BITMAP, exactly
+inline constexpr std::uint32_t PICTURE_BORDER_EX_STYLE = 0x200u;  // WS_EX_CLIENTEDGE

@@ -1,0 +1,106 @@
+// Gadget registration and release, with the clean-up that each gadget class needs.
+#include "toolkit/gadgets/gadget_registry.h"
+
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "toolkit/core/registries.h"
+#include "toolkit/core/toolkit.h"
+#include "toolkit/gadgets/gadget_constants.h"
+#include "toolkit/gadgets/int_stack.h"
+
+namespace {
+
+HANDLE Prop(HWND window, const char* name) {
+  return GetPropA(window, name);
+}
+
+void ReleaseExplorer(HWND window) {
+  HANDLE routine = Prop(window, PROP_EXPLORER_FREE_PROC);
+  if (routine == nullptr) return;
+  auto free_data = reinterpret_cast<GadgetDataFreeFunction>(routine);
+  free_data(Prop(window, PROP_COMPANION));
+  RemovePropA(window, PROP_EXPLORER_FREE_PROC);
+  RemovePropA(window, PROP_EXPLORER_LIST_WINDOW);
+}
+
+// The image list belongs to the application's image set: it is emptied, never destroyed.
+void EmptyImageList(HWND window) {
+  auto images = reinterpret_cast<HIMAGELIST>(Prop(window, PROP_COMPANION));
+  if (images != nullptr) ImageList_Remove(images, -1);
+}
+
+void ReleaseTreeOrList(HWND window) {
+  EmptyImageList(window);
+  auto* stack = reinterpret_cast<IntStack*>(Prop(window, PROP_STACK_INDEXES));
+  if (stack != nullptr) IntStackDelete(stack);
+  RemovePropA(window, PROP_STACK_INDEXES);
+}
+
+void ReleaseUpDown(HWND window) {
+  auto buddy = reinterpret_cast<HWND>(Prop(window, PROP_COMPANION));
+  if (buddy != nullptr) DestroyWindow(buddy);
+}
+
+void ReleaseSplitter(HWND window) {
+  for (const char* name : SPLITTER_PROPS) RemovePropA(window, name);
+}
+
+// The first matching class decides; the name is read while the window still exists.
+void ReleaseByClass(HWND window) {
+  const std::string class_name = WindowClassNameGet(window);
+  if (class_name == CLASS_EXPLORER_GADGET) {
+    ReleaseExplorer(window);
+  } else if (class_name == CLASS_TREE_VIEW || class_name == CLASS_LIST_VIEW) {
+    ReleaseTreeOrList(window);
+  } else if (class_name == CLASS_UP_DOWN) {
+    ReleaseUpDown(window);
+  } else if (class_name == CLASS_IMAGE_COMBO) {
+    EmptyImageList(window);
+  } else if (class_name == CLASS_SPLITTER) {
+    ReleaseSplitter(window);
+  }
+}
+
+}  // namespace
+
+void StatusBarPropsClear(GadgetId id) {
+  HWND window = GadgetWindowOf(id);
+  if (window == nullptr) return;
+  void* fields = Prop(window, PROP_STATUSBAR_ARRAY);
+  if (fields != nullptr) {
+    std::free(fields);
+    RemovePropA(window, PROP_STATUSBAR_ARRAY);
+    RemovePropA(window, PROP_STATUSBAR_FIELDS);
+  }
+  RemovePropA(window, PROP_STATUSBAR_WINDOW);
+}
+
+void GadgetFree(GadgetId id) {
+  if (GadgetRegistryGet() == nullptr) return;
+  StatusBarPropsClear(id);
+  HWND window = GadgetWindowOf(id);
+  if (window != nullptr && ColourRegistryGet() != nullptr) {
+    HandleListRemoveTriple(ColourRegistryGet(), RegistryKeyOfWindow(window));
+  }
+  if (window != nullptr) ReleaseByClass(window);
+  TabStopEntryRemove(id);
+  if (window != nullptr) {
+    RemovePropA(window, PROP_COMPANION);
+    DestroyWindow(window);
+  }
+  // Last, so that every step above could still map the id to its window.
+  GadgetUnregister(id);
+}
+
+int GadgetRegister(GadgetId id, HWND window) {
+  HandleList* registry = GadgetRegistryGet();
+  if (registry == nullptr) return 0;
+  GadgetFree(id);
+  HandleListAppendKey(registry, RegistryKeyOfId(id));
+  HandleListAppendKey(registry, RegistryKeyOfWindow(window));
+  return 1;
+}
