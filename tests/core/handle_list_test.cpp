@@ -3,9 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 namespace {
+
+struct ListDestroy {
+  void operator()(HandleList* list) const { HandleListDestroy(list); }
+};
+using OwnedList = std::unique_ptr<HandleList, ListDestroy>;
 
 std::vector<std::uint64_t> Keys(const HandleList* list) {
   std::vector<std::uint64_t> keys;
@@ -21,16 +27,17 @@ std::vector<std::uint64_t> KeysBackwards(const HandleList* list) {
   return keys;
 }
 
-HandleList* PairsList(std::initializer_list<std::uint64_t> keys) {
-  HandleList* list = HandleListCreate();
-  for (std::uint64_t key : keys) HandleListAppendKey(list, key);
+OwnedList PairsList(std::initializer_list<std::uint64_t> keys) {
+  OwnedList list(HandleListCreate());
+  for (std::uint64_t key : keys) HandleListAppendKey(list.get(), key);
   return list;
 }
 
 using Keys_t = std::vector<std::uint64_t>;
 
 TEST(HandleList, EmptyListFindsNothingAndNumbersTextFromOne) {
-  HandleList* list = HandleListCreate();
+  OwnedList owned(HandleListCreate());
+  HandleList* list = owned.get();
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(list->first, nullptr);
   EXPECT_EQ(list->last, nullptr);
@@ -41,7 +48,8 @@ TEST(HandleList, EmptyListFindsNothingAndNumbersTextFromOne) {
 }
 
 TEST(HandleList, TextNumberingContinuesFromTheLastNode) {
-  HandleList* list = HandleListCreate();
+  OwnedList owned(HandleListCreate());
+  HandleList* list = owned.get();
   EXPECT_EQ(HandleListAppendText(list, "a"), 1u);
   EXPECT_EQ(HandleListAppendText(list, "b"), 2u);
   EXPECT_EQ(HandleListAppendText(list, "c"), 3u);
@@ -53,7 +61,8 @@ TEST(HandleList, TextNumberingContinuesFromTheLastNode) {
 }
 
 TEST(HandleList, AppendKeyReturnsTheKeyAndFindReturnsTheFirstMatch) {
-  HandleList* list = PairsList({7, 100, 8, 7});
+  OwnedList owned = PairsList({7, 100, 8, 7});
+  HandleList* list = owned.get();
   EXPECT_EQ(Keys(list), (Keys_t{7, 100, 8, 7}));
   const HandleNode* found = HandleListFind(list, 7);
   ASSERT_NE(found, nullptr);
@@ -62,14 +71,16 @@ TEST(HandleList, AppendKeyReturnsTheKeyAndFindReturnsTheFirstMatch) {
 }
 
 TEST(HandleList, RemovePairInTheMiddleKeepsBothDirectionsLinked) {
-  HandleList* list = PairsList({1, 10, 2, 20, 3, 30});
+  OwnedList owned = PairsList({1, 10, 2, 20, 3, 30});
+  HandleList* list = owned.get();
   HandleListRemovePair(list, 2);
   EXPECT_EQ(Keys(list), (Keys_t{1, 10, 3, 30}));
   EXPECT_EQ(KeysBackwards(list), (Keys_t{1, 10, 3, 30}));
 }
 
 TEST(HandleList, RemovingTheFirstAndLastPairs) {
-  HandleList* list = PairsList({1, 10, 2, 20, 3, 30});
+  OwnedList owned = PairsList({1, 10, 2, 20, 3, 30});
+  HandleList* list = owned.get();
   HandleListRemovePair(list, 1);
   EXPECT_EQ(Keys(list), (Keys_t{2, 20, 3, 30}));
   EXPECT_EQ(list->first->previous, nullptr);
@@ -80,7 +91,8 @@ TEST(HandleList, RemovingTheFirstAndLastPairs) {
 }
 
 TEST(HandleList, RemovingTheOnlyPairEmptiesTheList) {
-  HandleList* list = PairsList({5, 50});
+  OwnedList owned = PairsList({5, 50});
+  HandleList* list = owned.get();
   HandleListRemovePair(list, 5);
   EXPECT_EQ(list->first, nullptr);
   EXPECT_EQ(list->last, nullptr);
@@ -88,14 +100,16 @@ TEST(HandleList, RemovingTheOnlyPairEmptiesTheList) {
 }
 
 TEST(HandleList, RemovingAMissingKeyChangesNothing) {
-  HandleList* list = PairsList({1, 10});
+  OwnedList owned = PairsList({1, 10});
+  HandleList* list = owned.get();
   HandleListRemovePair(list, 99);
   HandleListRemoveTriple(list, 99);
   EXPECT_EQ(Keys(list), (Keys_t{1, 10}));
 }
 
 TEST(HandleList, RemoveTripleTakesThreeNodes) {
-  HandleList* list = PairsList({100, 1, 2, 200, 3, 4, 300, 5, 6});
+  OwnedList owned = PairsList({100, 1, 2, 200, 3, 4, 300, 5, 6});
+  HandleList* list = owned.get();
   HandleListRemoveTriple(list, 200);
   EXPECT_EQ(Keys(list), (Keys_t{100, 1, 2, 300, 5, 6}));
   HandleListRemoveTriple(list, 300);
@@ -108,7 +122,8 @@ TEST(HandleList, RemoveTripleTakesThreeNodes) {
 
 TEST(HandleList, ARecordCutShortByTheEndStopsThere) {
   // The key matches the value of the final pair: there is no node after it to take.
-  HandleList* list = PairsList({1, 10, 2, 20});
+  OwnedList owned = PairsList({1, 10, 2, 20});
+  HandleList* list = owned.get();
   HandleListRemovePair(list, 20);
   EXPECT_EQ(Keys(list), (Keys_t{1, 10, 2}));
   EXPECT_EQ(KeysBackwards(list), (Keys_t{1, 10, 2}));

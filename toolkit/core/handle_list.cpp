@@ -99,3 +99,14 @@ std::size_t HandleListCount(const HandleList* list) {
   for (const HandleNode* node = list->first; node != nullptr; node = node->next) ++count;
   return count;
 }
+
+void HandleListDestroy(HandleList* list) {
+  if (list == nullptr) return;
+  HandleNode* node = list->first;
+  while (node != nullptr) {
+    HandleNode* next = node->next;
+    delete node;
+    node = next;
+  }
+  delete list;
+}

@@ -33,5 +33,8 @@ HandleNode* HandleListFind(const HandleList* list, std::uint64_t key);
 void HandleListRemovePair(HandleList* list, std::uint64_t key);
 void HandleListRemoveTriple(HandleList* list, std::uint64_t key);
 
+// Releases every node and the head (the registries never do: they live for the whole run).
+void HandleListDestroy(HandleList* list);
+
 // Number of nodes, for checks and tests.
 std::size_t HandleListCount(const HandleList* list);

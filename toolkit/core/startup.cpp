@@ -1,6 +1,8 @@
 // Runs the toolkit's module initialisers once, in their fixed order, before main.
 #include "toolkit/core/startup.h"
 
+#include <clocale>
+
 namespace {
 
 // The order is written down here because the order of static initialisation across files is
@@ -14,6 +16,8 @@ constexpr void (*kInitialisers[])() = {
 
 struct StartupRunner {
   StartupRunner() {
+    // Character classes (the explorer's lower-cased extensions) follow the user's locale.
+    std::setlocale(LC_CTYPE, "");
     for (auto initialiser : kInitialisers) initialiser();
   }
 };
