@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/wine_host.h"
 #include "toolkit/explorer/explorer_entries.h"
 #include "toolkit/explorer/explorer_gadget_data.h"
 #include "toolkit/explorer/explorer_scan.h"
@@ -33,38 +34,8 @@ double Now() {
   return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-// Runs a Unix command line under /bin/sh and waits for the file it writes when done: making
-// 100,000 files natively takes a second, through Wine's file calls much longer.
-bool UnixRun(const std::string& command) {
-  const std::string done = std::string(kUnixFolder) + ".done";
-  const std::string done_windows = "Z:\\tmp\\vantrel-bench-explorer.done";
-  DeleteFileA(done_windows.c_str());
-  std::string line = "/bin/sh -c \"" + command + "; echo $? > " + done + "\"";
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process)) {
-    return false;
-  }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < kMakeTimeoutMs) {
-    FILE* file = std::fopen(done_windows.c_str(), "r");
-    if (file != nullptr) {
-      int status = -1;
-      const int read = std::fscanf(file, "%d", &status);
-      std::fclose(file);
-      if (read == 1) {
-        DeleteFileA(done_windows.c_str());
-        return status == 0;
-      }
-    }
-    Sleep(20);
-  }
-  return false;
-}
+// Making 100,000 files natively takes a second, through Wine's file calls much longer.
+bool UnixRun(const std::string& command) { return HostRun(command, kMakeTimeoutMs); }
 
 // 100,000 sparse files of varied sizes, names, extensions and times, plus a few folders.
 bool MakeFolder() {
