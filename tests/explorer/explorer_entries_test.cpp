@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "tests/explorer/explorer_test_support.h"
 
@@ -25,10 +26,8 @@ TEST(ExplorerEntryInit, BlanksEverythingButTheExtension) {
   EXPECT_EQ(entry.kind, 0);
   EXPECT_EQ(entry.size, 0u);
   EXPECT_EQ(entry.sizeRaised, 0);
-  EXPECT_STREQ(entry.name, "");
-  EXPECT_STREQ(entry.path, "");
-  EXPECT_STREQ(entry.modifiedText, "");
-  EXPECT_STREQ(entry.modifiedKey, "");
+  for (const char* text : {entry.name, entry.path, entry.modifiedText, entry.modifiedKey})
+    EXPECT_STREQ(text, "");
   EXPECT_STREQ(entry.extension, " ");
 }
 
@@ -51,43 +50,41 @@ TEST(ExplorerEntryAdd, LinksAndNumbersEntriesInOrder) {
   EXPECT_EQ(ExplorerEntryListCount(&list), 3);
 }
 
-TEST(ExplorerEntryAdd, StoresEveryField) {
+TEST(ExplorerEntryAdd, SizeRaiseAndExtensionRules) {
+  const struct {
+    const char* name;
+    uint64_t size;
+    int32_t kind, raisedArgument;
+    uint64_t storedSize;
+    int32_t raised;
+    const char* extension;
+  } rows[] = {
+      {"Notes.Txt", 4294967301u, ENTRY_KIND_FILE, 0, 4294967301u, 0, "txt"},
+      {"empty.bin", 0, ENTRY_KIND_FILE, 0, 1, 1, "bin"},
+      {"empty.bin", 0, ENTRY_KIND_FILE, 1, 0, 0, "bin"},
+      {"Docs.ABC", 0, ENTRY_KIND_FOLDER, 0, 0, 0, " "},
+      {"Readme.TXT", 5, ENTRY_KIND_FILE, 0, 5, 0, "txt"},
+      {"ab", 5, ENTRY_KIND_FILE, 0, 5, 0, "ab"},
+      {"Makefile", 5, ENTRY_KIND_FILE, 0, 5, 0, "ile"},
+      {"x.Ab.c", 5, ENTRY_KIND_FILE, 0, 5, 0, "b.c"},
+      {"a.c", 5, ENTRY_KIND_FILE, 0, 5, 0, "a.c"},
+      {"C:\\", 5, ENTRY_KIND_FILE, 0, 5, 0, "c:\\"},
+      {"", 5, ENTRY_KIND_FILE, 0, 5, 0, ""},
+      // Bytes above 127 are never misread as negative (lower-case letters in 1251 and 1252).
+      {"x.\xE0\xE1", 5, ENTRY_KIND_FILE, 0, 5, 0, ".\xE0\xE1"},
+  };
   ExplorerEntryList list;
-  ExplorerEntry* e =
-      ExplorerEntryAdd(&list, "Notes.Txt", 4294967301u, "C:\\d\\Notes.Txt", "01.02.2021 05:03:09",
-                       ENTRY_KIND_FILE, 0, "2021.02.01 05:03:09");
-  ASSERT_NE(e, nullptr);
-  EXPECT_STREQ(e->name, "Notes.Txt");
-  EXPECT_STREQ(e->path, "C:\\d\\Notes.Txt");
-  EXPECT_EQ(e->size, 4294967301u);
-  EXPECT_EQ(e->sizeRaised, 0);
-  EXPECT_EQ(e->kind, ENTRY_KIND_FILE);
-  EXPECT_STREQ(e->modifiedText, "01.02.2021 05:03:09");
-  EXPECT_STREQ(e->modifiedKey, "2021.02.01 05:03:09");
-  EXPECT_STREQ(e->extension, "txt");
-}
-
-TEST(ExplorerEntryAdd, ZeroSizedFileIsRaisedToOne) {
-  ExplorerEntryList list;
-  ExplorerEntry* e = AddFile(&list, "empty.bin", 0);
-  EXPECT_EQ(e->size, 1u);
-  EXPECT_EQ(e->sizeRaised, 1);
-}
-
-TEST(ExplorerEntryAdd, ZeroSizeWithRaisedArgumentStaysZero) {
-  ExplorerEntryList list;
-  ExplorerEntry* e = ExplorerEntryAdd(&list, "empty.bin", 0, "p", "", ENTRY_KIND_FILE, 1, "");
-  EXPECT_EQ(e->size, 0u);
-  EXPECT_EQ(e->sizeRaised, 0);
-}
-
-TEST(ExplorerEntryAdd, FolderKeepsSizeZeroAndBlankExtension) {
-  ExplorerEntryList list;
-  ExplorerEntry* e =
-      ExplorerEntryAdd(&list, "Docs.ABC", 0, "C:\\Docs.ABC", "x", ENTRY_KIND_FOLDER, 0, "k");
-  EXPECT_EQ(e->size, 0u);
-  EXPECT_EQ(e->sizeRaised, 0);
-  EXPECT_STREQ(e->extension, " ");
+  for (const auto& row : rows) {
+    const ExplorerEntry* e =
+        ExplorerEntryAdd(&list, row.name, row.size, "p", "t", row.kind, row.raisedArgument, "k");
+    ASSERT_NE(e, nullptr) << row.name;
+    EXPECT_EQ(e->size, row.storedSize) << row.name;
+    EXPECT_EQ(e->sizeRaised, row.raised) << row.name;
+    EXPECT_EQ(e->kind, row.kind) << row.name;
+    EXPECT_STREQ(e->extension, row.extension) << row.name;
+    EXPECT_STREQ(e->modifiedText, "t") << row.name;
+    EXPECT_STREQ(e->modifiedKey, "k") << row.name;
+  }
 }
 
 TEST(ExplorerEntryAdd, DotDotNeverKeepsAModifiedText) {
@@ -96,26 +93,11 @@ TEST(ExplorerEntryAdd, DotDotNeverKeepsAModifiedText) {
                                       ENTRY_KIND_FOLDER, 0, "2009.07.14 05:32:31");
   EXPECT_STREQ(e->modifiedText, "");
   EXPECT_STREQ(e->modifiedKey, "2009.07.14 05:32:31");
-  // Only the exact name "..": a longer name keeps its text.
-  ExplorerEntry* other =
-      ExplorerEntryAdd(&list, "...", 0, "C:\\...", "t", ENTRY_KIND_FOLDER, 0, "");
-  EXPECT_STREQ(other->modifiedText, "t");
+  EXPECT_STREQ(ExplorerEntryAdd(&list, "...", 0, "p", "t", ENTRY_KIND_FOLDER, 0, "")->modifiedText,
+               "t");
 }
 
-TEST(ExplorerEntryAdd, ExtensionIsTheLastThreeCharactersLowered) {
-  ExplorerEntryList list;
-  EXPECT_STREQ(AddFile(&list, "Readme.TXT")->extension, "txt");
-  EXPECT_STREQ(AddFile(&list, "ab")->extension, "ab");
-  EXPECT_STREQ(AddFile(&list, "Makefile")->extension, "ile");
-  EXPECT_STREQ(AddFile(&list, "x.Ab.c")->extension, "b.c");
-  EXPECT_STREQ(AddFile(&list, "a.c")->extension, "a.c");
-  EXPECT_STREQ(AddFile(&list, "C:\\")->extension, "c:\\");
-  EXPECT_STREQ(AddFile(&list, "")->extension, "");
-  // Bytes above 127 are passed through unchanged in the "C" locale, never misread.
-  EXPECT_STREQ(AddFile(&list, "x.\xC0\xE1")->extension, ".\xC0\xE1");
-}
-
-TEST(ExplorerEntryAdd, LongTextsAreCutToTheirFields) {
+TEST(ExplorerEntryAdd, TextsAreCutToTheirFieldsAndReadOnlyToTheirLength) {
   ExplorerEntryList list;
   const std::string name = std::string(296, 'n') + ".DOC";  // 300 characters
   const std::string path = "C:\\" + name;
@@ -125,67 +107,40 @@ TEST(ExplorerEntryAdd, LongTextsAreCutToTheirFields) {
   EXPECT_EQ(std::string(e->path), path.substr(0, 259));
   EXPECT_EQ(std::string(e->modifiedText), std::string(19, 'm'));
   EXPECT_EQ(std::string(e->modifiedKey), std::string(19, 'k'));
-  // The extension comes from the name as stored.
-  EXPECT_STREQ(e->extension, "nnn");
-}
-
-TEST(ExplorerEntryAdd, TextsWithoutTerminatorAreReadOnlyToTheirLength) {
-  ExplorerEntryList list;
+  EXPECT_STREQ(e->extension, "nnn");  // from the name as stored
   const char buffer[] = {'a', 'b', 'c', 'd'};
-  ExplorerEntry* e = ExplorerEntryAdd(&list, std::string_view(buffer, 3), 1,
-                                      std::string_view(buffer, 4), "", ENTRY_KIND_FILE, 0, "");
+  e = ExplorerEntryAdd(&list, std::string_view(buffer, 3), 1, std::string_view(buffer, 4), "",
+                       ENTRY_KIND_FILE, 0, "");
   EXPECT_STREQ(e->name, "abc");
   EXPECT_STREQ(e->path, "abcd");
 }
 
-TEST(ExplorerEntryFind, FindsEveryEntryByItsNumber) {
+TEST(ExplorerEntryFind, FindsEveryEntryByItsNumberAndNothingElse) {
   ExplorerEntryList list;
+  EXPECT_EQ(ExplorerEntryFind(&list, 1), nullptr);
   std::vector<ExplorerEntry*> added;
   for (int k = 0; k < 100; ++k) added.push_back(AddFile(&list, "f" + std::to_string(k)));
-  EXPECT_EQ(ExplorerEntryFind(&list, 1), list.head);
-  EXPECT_EQ(ExplorerEntryFind(&list, 100), list.tail);
   for (int k = 0; k < 100; ++k) EXPECT_EQ(ExplorerEntryFind(&list, k + 1), added[k]);
+  for (int64_t n : {int64_t{0}, int64_t{-1}, int64_t{101}, INT64_MIN, INT64_MAX})
+    EXPECT_EQ(ExplorerEntryFind(&list, n), nullptr) << n;
 }
 
-TEST(ExplorerEntryFind, NumbersNoEntryCarriesGiveNull) {
-  ExplorerEntryList list;
-  EXPECT_EQ(ExplorerEntryFind(&list, 1), nullptr);
-  AddFile(&list, "a");
-  AddFile(&list, "b");
-  EXPECT_EQ(ExplorerEntryFind(&list, 0), nullptr);
-  EXPECT_EQ(ExplorerEntryFind(&list, -1), nullptr);
-  EXPECT_EQ(ExplorerEntryFind(&list, 3), nullptr);
-  EXPECT_EQ(ExplorerEntryFind(&list, INT64_MIN), nullptr);
-  EXPECT_EQ(ExplorerEntryFind(&list, INT64_MAX), nullptr);
-}
-
-TEST(ExplorerEntryListClear, EmptyListStaysAsItIs) {
-  ExplorerEntryList list;
-  list.ascending = 1;
-  list.sortMode = 2;
-  ExplorerEntryListClear(&list);
-  EXPECT_EQ(list.head, nullptr);
-  EXPECT_EQ(list.tail, nullptr);
-  EXPECT_EQ(list.ascending, 1);
-  EXPECT_EQ(list.sortMode, 2);
-}
-
-TEST(ExplorerEntryListClear, FullListEmptiesAndKeepsItsSortSettings) {
-  ExplorerEntryList list;
-  list.ascending = 1;
-  list.sortMode = 3;
-  for (int k = 0; k < 5; ++k) AddFile(&list, "f");
-  ExplorerEntryListClear(&list);
-  EXPECT_EQ(list.head, nullptr);
-  EXPECT_EQ(list.tail, nullptr);
-  EXPECT_EQ(list.ascending, 1);
-  EXPECT_EQ(list.sortMode, 3);
-  EXPECT_EQ(ExplorerEntryFind(&list, 1), nullptr);
-  EXPECT_EQ(ExplorerEntryListCount(&list), 0);
-  // Numbering starts again at 1.
-  EXPECT_EQ(AddFile(&list, "g")->sequence, 1);
-  EXPECT_EQ(ExplorerEntryFind(&list, 1), list.head);
-  EXPECT_EQ(ExplorerEntryFind(&list, 2), nullptr);
+TEST(ExplorerEntryListClear, EmptiesTheListAndKeepsItsSortSettings) {
+  for (int entries : {0, 5}) {
+    ExplorerEntryList list;
+    list.ascending = 1;
+    list.sortMode = 3;
+    for (int k = 0; k < entries; ++k) AddFile(&list, "f");
+    ExplorerEntryListClear(&list);
+    EXPECT_EQ(list.head, nullptr) << entries;
+    EXPECT_EQ(list.tail, nullptr) << entries;
+    EXPECT_EQ(list.ascending, 1) << entries;
+    EXPECT_EQ(list.sortMode, 3) << entries;
+    EXPECT_EQ(ExplorerEntryListCount(&list), 0) << entries;
+    EXPECT_EQ(AddFile(&list, "g")->sequence, 1) << entries;  // numbering starts again
+    EXPECT_EQ(ExplorerEntryFind(&list, 2), nullptr) << entries;
+    ExplorerEntryListClear(&list);
+  }
 }
 
 TEST(ExplorerScanList, ExistsAfterStartUpAndIsEmpty) {
@@ -193,19 +148,8 @@ TEST(ExplorerScanList, ExistsAfterStartUpAndIsEmpty) {
   ExplorerEntryList* scan = ExplorerScanListGet();
   ASSERT_NE(scan, nullptr);
   EXPECT_EQ(scan->head, nullptr);
-  // A second initialisation keeps the same list.
-  ExplorerScanListInit();
+  ExplorerScanListInit();  // a second initialisation keeps the same list
   EXPECT_EQ(ExplorerScanListGet(), scan);
-}
-
-TEST(ExplorerGadgetData, ListViewIsTheFirstField) {
-  ExplorerGadgetData data;
-  data.listView = reinterpret_cast<HWND__*>(static_cast<uintptr_t>(0x1234));
-  HWND__* first;
-  std::memcpy(&first, &data, sizeof(first));
-  EXPECT_EQ(first, data.listView);
-  EXPECT_EQ(data.listMode, EXPLORER_LIST_ALL);
-  EXPECT_EQ(data.selectedIndex, 0);
 }
 
 }  // namespace

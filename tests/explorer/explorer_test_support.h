@@ -28,24 +28,24 @@ struct TestGadget {
   TestGadget& operator=(const TestGadget&) = delete;
 };
 
-// The names of a list, head to tail.
 inline std::vector<std::string> Names(const ExplorerEntryList& list) {
   std::vector<std::string> names;
   for (const ExplorerEntry* e = list.head; e != nullptr; e = e->next) names.emplace_back(e->name);
   return names;
 }
 
-// Appends a file to the scan list the way a scan does.
-inline ExplorerEntry* ScanFile(const std::string& name, uint64_t size,
-                               const std::string& key = "2020.01.01 00:00:00") {
-  return ExplorerEntryAdd(ExplorerScanListGet(), name, size, "C:\\d\\" + name,
-                          "01.01.2020 00:00:00", ENTRY_KIND_FILE, 0, key);
+// Appends to the scan list the way a scan does.
+inline void ScanEntry(const std::string& name, uint64_t size, int32_t kind,
+                      const std::string& key = "2020.01.01 00:00:00") {
+  ExplorerEntryAdd(ExplorerScanListGet(), name, size, "C:\\d\\" + name, "01.01.2020 00:00:00", kind,
+                   0, key);
 }
-
-inline ExplorerEntry* ScanFolder(const std::string& name,
-                                 const std::string& key = "2020.01.01 00:00:00") {
-  return ExplorerEntryAdd(ExplorerScanListGet(), name, 0, "C:\\d\\" + name, "01.01.2020 00:00:00",
-                          ENTRY_KIND_FOLDER, 0, key);
+inline void ScanFile(const std::string& name, uint64_t size,
+                     const std::string& key = "2020.01.01 00:00:00") {
+  ScanEntry(name, size, ENTRY_KIND_FILE, key);
+}
+inline void ScanFolder(const std::string& name, const std::string& key = "2020.01.01 00:00:00") {
+  ScanEntry(name, 0, ENTRY_KIND_FOLDER, key);
 }
 
 // The ordering step of a scan: sort the scan list into the gadget's list, empty the scan list.
