@@ -100,134 +100,117 @@ TEST_F(EventTest, MenuCommandsAndTheTabStopCommands) {
   EXPECT_EQ(navigated, (std::vector<unsigned>{0xFFF5, 0xFFF6, 0xFFF7}));
 }
 
-TEST_F(EventTest, CommandsFromControlsDependOnKindAndFocus) {
+TEST_F(EventTest, MessagesFromControlsDependOnTheirKind) {
   HWND stat = Child("Static", SS_NOTIFY, 7);
   HWND edit = Child("Edit", 0, 8);
-  ASSERT_NE(stat, nullptr);
-  ASSERT_NE(edit, nullptr);
+  HWND track = Child(TRACKBAR_CLASSA, 0, 20);
+  HWND bar = Child("ScrollBar", SBS_HORZ, 21);
+  HWND list = Child("ListBox", 0, 70);
+  ASSERT_TRUE(stat && edit && track && bar && list);
+  Register(20, track);
+  Register(70, list);
   SetFocus(window_);
-  // A static always reports, whatever the notification code.
-  EXPECT_EQ(Deliver(WM_COMMAND, MAKEWPARAM(7, STN_DBLCLK), reinterpret_cast<LPARAM>(stat)),
-            EVENT_GADGET);
+  const auto from = [](HWND control) { return reinterpret_cast<LPARAM>(control); };
+  // A static always reports, whatever the notification code; only the id's low word comes back.
+  EXPECT_EQ(Deliver(WM_COMMAND, MAKEWPARAM(7, STN_DBLCLK), from(stat)), EVENT_GADGET);
   EXPECT_EQ(EventSourceId(), 7);
   EXPECT_EQ(EventLastGadgetId(), 7);
   EXPECT_EQ(EventSourceWindow(), stat);
-  // An edit without the focus gives nothing, but the window is still recorded.
-  EXPECT_EQ(Deliver(WM_COMMAND, MAKEWPARAM(8, EN_CHANGE), reinterpret_cast<LPARAM>(edit)), 0);
+  // An edit without the focus gives nothing, but its window is recorded; with the focus, it does.
+  EXPECT_EQ(Deliver(WM_COMMAND, MAKEWPARAM(8, EN_CHANGE), from(edit)), 0);
   EXPECT_EQ(EventSourceWindow(), edit);
   EXPECT_EQ(EventLastGadgetId(), 7);
   SetFocus(edit);
   PollDrain();
-  EXPECT_EQ(Deliver(WM_COMMAND, MAKEWPARAM(8, EN_CHANGE), reinterpret_cast<LPARAM>(edit)),
-            EVENT_GADGET);
+  EXPECT_EQ(Deliver(WM_COMMAND, MAKEWPARAM(8, EN_CHANGE), from(edit)), EVENT_GADGET);
   EXPECT_EQ(EventSourceId(), 8);
-  // Only the low word of the id comes back.
-  EXPECT_EQ(Deliver(WM_COMMAND, MAKEWPARAM(0x10007 & 0xFFFF, 0), reinterpret_cast<LPARAM>(stat)),
-            EVENT_GADGET);
-  EXPECT_EQ(EventSourceId(), 7);
-  DestroyWindow(stat);
-  DestroyWindow(edit);
-}
-
-TEST_F(EventTest, ScrollMessagesByControlKind) {
-  HWND track = Child(TRACKBAR_CLASSA, 0, 20);
-  HWND bar = Child("ScrollBar", SBS_HORZ, 21);
-  ASSERT_NE(track, nullptr);
-  ASSERT_NE(bar, nullptr);
-  Register(20, track);
-  EXPECT_EQ(Deliver(WM_HSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(track)), EVENT_GADGET);
+  // Scrolling: a trackbar is a gadget, a scroll bar reports the message, a window's own bar
+  // nothing.
+  EXPECT_EQ(Deliver(WM_HSCROLL, SB_LINEDOWN, from(track)), EVENT_GADGET);
   EXPECT_EQ(EventSourceId(), 20);
   EXPECT_EQ(EventSourceWindow(), track);
-  EXPECT_EQ(Deliver(WM_VSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(bar)), WM_VSCROLL);
+  EXPECT_EQ(Deliver(WM_VSCROLL, SB_LINEDOWN, from(bar)), WM_VSCROLL);
   EXPECT_EQ(EventSourceWindow(), bar);
   EXPECT_EQ(Deliver(WM_VSCROLL, SB_LINEDOWN, 0), 0);
+  EXPECT_EQ(Deliver(WM_VKEYTOITEM, MAKEWPARAM(VK_DOWN, 0), from(list)), EVENT_GADGET);
+  EXPECT_EQ(EventDetail(), VK_DOWN);
+  EXPECT_EQ(EventSourceId(), 70);
   GadgetUnregister(20);
-  DestroyWindow(track);
-  DestroyWindow(bar);
+  GadgetUnregister(70);
+  for (HWND control : {stat, edit, track, bar, list}) DestroyWindow(control);
 }
 
-TEST_F(EventTest, ItemNotifyReadsTheCopiedRecord) {
+// A list-view notification as the window procedure copies it: the item-activation layout
+// begins with the list-view one.
+std::int32_t DeliverCopy(HWND window, NotifyBlockKind kind, UINT code, UINT_PTR id, int item,
+                         int subitem, UINT new_state = 0, UINT old_state = 0, UINT keys = 0) {
   NMITEMACTIVATE record = {};
-  record.hdr.idFrom = 0x10009;
-  record.hdr.code = NM_CLICK;
-  record.iItem = 4;
-  record.iSubItem = 2;
-  record.uKeyFlags = LVKF_CONTROL;
-  void* copy = NotifyCopyBlockFill(NOTIFY_BLOCK_ITEM_ACTIVATE, &record);
-  ASSERT_NE(copy, nullptr);
-  EXPECT_EQ(Deliver(WM_USER, 0xF1F2, reinterpret_cast<LPARAM>(copy)), EVENT_GADGET);
-  EXPECT_EQ(EventSourceId(), 0x10009);
-  EXPECT_EQ(EventItemIndex(), 4);
-  EXPECT_EQ(EventItemColumn(), 2);
-  EXPECT_EQ(EventItemKeyFlags(), LVKF_CONTROL);
-  EXPECT_EQ(EventListGadgetTake(), 0x10009);
-  EXPECT_EQ(EventListGadgetTake(), 0);
-  EXPECT_EQ(EventTreeGadgetTake(), 0x10009);
-}
-
-// A copied notification parked as the window procedure parks it.
-std::int32_t DeliverCopy(HWND window, NotifyBlockKind kind, const void* record) {
-  void* copy = NotifyCopyBlockFill(kind, record);
+  record.hdr.idFrom = id;
+  record.hdr.code = code;
+  record.iItem = item;
+  record.iSubItem = subitem;
+  record.uNewState = new_state;
+  record.uOldState = old_state;
+  record.uKeyFlags = keys;
+  void* copy = NotifyCopyBlockFill(kind, &record);
   EventSlotAStore(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(copy));
   return EventPoll();
 }
 
-TEST_F(EventTest, ListViewClicksFromCopiedRecords) {
-  NMITEMACTIVATE click = {};
-  click.hdr.idFrom = 40;
-  click.hdr.code = NM_CLICK;
-  click.iItem = 3;
-  click.iSubItem = 1;
-  click.uKeyFlags = LVKF_SHIFT;
-  EXPECT_EQ(DeliverCopy(window_, NOTIFY_BLOCK_ITEM_ACTIVATE, &click), WM_LBUTTONDOWN);
+TEST_F(EventTest, ListNotificationsFromCopiedRecords) {
+  const auto block = NOTIFY_BLOCK_ITEM_ACTIVATE;
+  EXPECT_EQ(DeliverCopy(window_, block, NM_CLICK, 40, 3, 1, 0, 0, LVKF_SHIFT), WM_LBUTTONDOWN);
   EXPECT_EQ(EventSourceId(), 40);
   EXPECT_EQ(EventLastGadgetId(), 40);
   EXPECT_EQ(EventItemIndex(), 3);
   EXPECT_EQ(EventItemColumn(), 1);
   EXPECT_EQ(EventItemKeyFlags(), LVKF_SHIFT);
   EXPECT_EQ(EventListGadgetTake(), 40);
-
-  click.hdr.code = NM_RCLICK;
-  click.hdr.idFrom = 41;
-  EXPECT_EQ(DeliverCopy(window_, NOTIFY_BLOCK_ITEM_ACTIVATE, &click), WM_RBUTTONDOWN);
-  EXPECT_EQ(EventSourceId(), 41);
+  EXPECT_EQ(EventListGadgetTake(), 0);
+  EXPECT_EQ(DeliverCopy(window_, block, NM_RCLICK, 41, 3, 1), WM_RBUTTONDOWN);
   EXPECT_EQ(EventSourceWindow(), window_);
   EXPECT_EQ(EventLastGadgetId(), 40);
-  click.hdr.code = NM_DBLCLK;
-  EXPECT_EQ(DeliverCopy(window_, NOTIFY_BLOCK_ITEM_ACTIVATE, &click), WM_LBUTTONDBLCLK);
-  EXPECT_EQ(EventListGadgetTake(), 41);
-}
+  EXPECT_EQ(DeliverCopy(window_, block, NM_DBLCLK, 42, 3, 1), WM_LBUTTONDBLCLK);
+  EXPECT_EQ(EventListGadgetTake(), 42);
 
-TEST_F(EventTest, ColumnClickIsTakenOnce) {
+  // A column click is taken once; -1 before and after.
   EXPECT_EQ(EventColumnClickTake(), -1);
-  NMLISTVIEW column = {};
-  column.hdr.idFrom = 50;
-  column.hdr.code = LVN_COLUMNCLICK;
-  column.iItem = -1;
-  column.iSubItem = 2;
-  EXPECT_EQ(DeliverCopy(window_, NOTIFY_BLOCK_LIST_VIEW, &column), EVENT_GADGET);
-  EXPECT_EQ(EventSourceId(), 50);
+  EXPECT_EQ(DeliverCopy(window_, NOTIFY_BLOCK_LIST_VIEW, LVN_COLUMNCLICK, 50, -1, 2), EVENT_GADGET);
   EXPECT_EQ(EventLastGadgetId(), 50);
   EXPECT_EQ(EventItemColumn(), 2);
   EXPECT_EQ(EventColumnClickTake(), 2);
   EXPECT_EQ(EventColumnClickTake(), -1);
-}
 
-TEST_F(EventTest, ItemChangingOnlyWhenNewlySelectedAndFocused) {
-  NMLISTVIEW change = {};
-  change.hdr.idFrom = 51;
-  change.hdr.code = LVN_ITEMCHANGING;
-  change.iItem = 6;
-  change.uNewState = LVIS_SELECTED | LVIS_FOCUSED;
-  change.uOldState = 0;
-  EXPECT_EQ(DeliverCopy(window_, NOTIFY_BLOCK_LIST_VIEW, &change), EVENT_GADGET);
+  // An item change is an event only when newly selected and focused from nothing.
+  const UINT both = LVIS_SELECTED | LVIS_FOCUSED;
+  EXPECT_EQ(DeliverCopy(window_, NOTIFY_BLOCK_LIST_VIEW, LVN_ITEMCHANGING, 51, 6, 0, both, 0),
+            EVENT_GADGET);
   EXPECT_EQ(EventSourceId(), 51);
   EXPECT_EQ(EventItemIndex(), 6);
-  change.uOldState = LVIS_FOCUSED;
-  EXPECT_EQ(DeliverCopy(window_, NOTIFY_BLOCK_LIST_VIEW, &change), 0);
-  change.uOldState = 0;
-  change.uNewState = LVIS_SELECTED;
-  EXPECT_EQ(DeliverCopy(window_, NOTIFY_BLOCK_LIST_VIEW, &change), 0);
+  EXPECT_EQ(
+      DeliverCopy(window_, NOTIFY_BLOCK_LIST_VIEW, LVN_ITEMCHANGING, 51, 6, 0, both, LVIS_FOCUSED),
+      0);
+  EXPECT_EQ(
+      DeliverCopy(window_, NOTIFY_BLOCK_LIST_VIEW, LVN_ITEMCHANGING, 51, 6, 0, LVIS_SELECTED, 0),
+      0);
+
+  // The posted item notification reads the same copy.
+  NMITEMACTIVATE record = {};
+  record.hdr.idFrom = 0x10009;
+  record.iItem = 4;
+  record.uKeyFlags = LVKF_CONTROL;
+  void* copy = NotifyCopyBlockFill(block, &record);
+  EXPECT_EQ(Deliver(WM_USER, 0xF1F2, reinterpret_cast<LPARAM>(copy)), EVENT_GADGET);
+  EXPECT_EQ(EventSourceId(), 0x10009);
+  EXPECT_EQ(EventItemIndex(), 4);
+  EXPECT_EQ(EventItemKeyFlags(), LVKF_CONTROL);
+  EXPECT_EQ(EventListGadgetTake(), 0x10009);
+  EXPECT_EQ(EventTreeGadgetTake(), 0x10009);
+
+  // A record that is not one of the copies belonged to its sender and is not read.
+  NMHDR header = {nullptr, 1, static_cast<UINT>(NM_CLICK)};
+  EventSlotAStore(window_, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
+  EXPECT_EQ(EventPoll(), 0);
 }
 
 TEST_F(EventTest, TreeSelectionChangeRecordsTheTreeAndItem) {
@@ -235,16 +218,11 @@ TEST_F(EventTest, TreeSelectionChangeRecordsTheTreeAndItem) {
   change.hdr.idFrom = 60;
   change.hdr.code = TVN_SELCHANGEDA;
   change.itemNew.hItem = reinterpret_cast<HTREEITEM>(static_cast<std::uintptr_t>(0x1234567890ull));
-  EXPECT_EQ(DeliverCopy(window_, NOTIFY_BLOCK_TREE_VIEW, &change), 0);
+  EventSlotAStore(window_, WM_NOTIFY, 0,
+                  reinterpret_cast<LPARAM>(NotifyCopyBlockFill(NOTIFY_BLOCK_TREE_VIEW, &change)));
+  EXPECT_EQ(EventPoll(), 0);
   EXPECT_EQ(EventTreeItem(), 0x34567890);
   EXPECT_EQ(EventTreeGadgetTake(), 60);
-}
-
-TEST_F(EventTest, ANotifyRecordThatIsNotACopyIsNotRead) {
-  NMHDR header = {};
-  header.code = NM_CLICK;
-  EventSlotAStore(window_, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
-  EXPECT_EQ(EventPoll(), 0);
 }
 
 TEST_F(EventTest, ParentNotifyClicksAndTheirFilters) {
@@ -252,28 +230,18 @@ TEST_F(EventTest, ParentNotifyClicksAndTheirFilters) {
   EXPECT_EQ(EventMouseX(), 9);
   EXPECT_EQ(EventMouseY(), 8);
   EXPECT_EQ(EventSourceWindow(), nullptr);
+  // "eventmousebutton" swallows one click and is cleared.
   SetPropA(window_, "eventmousebutton", reinterpret_cast<HANDLE>(1));
   EXPECT_EQ(Deliver(WM_PARENTNOTIFY, WM_LBUTTONDOWN, MAKELPARAM(1, 1)), 0);
   EXPECT_EQ(GetPropA(window_, "eventmousebutton"), nullptr);
   EXPECT_EQ(Deliver(WM_PARENTNOTIFY, WM_LBUTTONDOWN, MAKELPARAM(1, 1)), WM_LBUTTONDOWN);
+  // "panelevent" gives code 0 but keeps the position.
   SetPropA(window_, "panelevent", reinterpret_cast<HANDLE>(1));
   EXPECT_EQ(Deliver(WM_PARENTNOTIFY, WM_MBUTTONDOWN, MAKELPARAM(4, 5)), 0);
   EXPECT_EQ(EventMouseX(), 4);
   EXPECT_EQ(EventMouseY(), 5);
   RemovePropA(window_, "panelevent");
   EXPECT_EQ(Deliver(WM_PARENTNOTIFY, WM_CREATE, 0), 0);
-}
-
-TEST_F(EventTest, VirtualKeyToItemNamesTheListBox) {
-  HWND list = Child("ListBox", 0, 70);
-  ASSERT_NE(list, nullptr);
-  Register(70, list);
-  EXPECT_EQ(Deliver(WM_VKEYTOITEM, MAKEWPARAM(VK_DOWN, 0), reinterpret_cast<LPARAM>(list)),
-            EVENT_GADGET);
-  EXPECT_EQ(EventDetail(), VK_DOWN);
-  EXPECT_EQ(EventSourceId(), 70);
-  GadgetUnregister(70);
-  DestroyWindow(list);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ void AppendPair(HandleList* list, std::uint64_t key, std::uint64_t value) {
   HandleListAppendKey(list, value);
 }
 
-// Runs first (gtest keeps the order of a file): nothing exists before the first window.
+// gtest keeps the order of a file: this runs before any window exists.
 TEST(Registries, BeforeAnyWindowEverythingReadsAsEmpty) {
   EXPECT_EQ(GadgetRegistryGet(), nullptr);
   EXPECT_EQ(CurrentWindowGet(), nullptr);
@@ -26,75 +26,47 @@ TEST(Registries, BeforeAnyWindowEverythingReadsAsEmpty) {
   TabStopEntryRemove(1);
 }
 
-class RegistriesWithWindow : public testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    window_ = WindowOpen("registries", 0, 0, 100, 100, WS_OVERLAPPEDWINDOW | 0x1000, 0, nullptr);
-  }
-  void SetUp() override {
-    ASSERT_NE(window_, nullptr) << "no display?";
-    // Each case starts from empty lists.
-    for (HandleList* list : {GadgetRegistryGet(), ColourRegistryGet(), TabStopRegistryGet()}) {
-      while (list->first != nullptr) HandleListRemovePair(list, list->first->key);
-    }
-  }
-  static HWND window_;
-};
-HWND RegistriesWithWindow::window_ = nullptr;
-
-TEST_F(RegistriesWithWindow, IdsAndWindowsMapBothWays) {
-  AppendPair(GadgetRegistryGet(), 1, 0x5000);
-  AppendPair(GadgetRegistryGet(), 2, 0x6000);
+TEST(Registries, LookUpsAndRemovalsOnceAWindowExists) {
+  HWND window = WindowOpen("registries", 0, 0, 100, 100, WS_OVERLAPPEDWINDOW | 0x1000, 0, nullptr);
+  ASSERT_NE(window, nullptr) << "no display?";
+  EXPECT_EQ(CurrentWindowGet(), window);
+  HandleList* gadgets = GadgetRegistryGet();
+  AppendPair(gadgets, 1, 0x5000);
+  AppendPair(gadgets, RegistryKeyOfId(-5), 0x6000);
+  AppendPair(gadgets, 0x7000, 0x8000);  // an id equal to a handle value
+  AppendPair(gadgets, 7, 0x7000);
   EXPECT_EQ(GadgetWindowOf(1), Fake(0x5000));
-  EXPECT_EQ(GadgetWindowOf(2), Fake(0x6000));
-  EXPECT_EQ(GadgetIdOf(Fake(0x6000)), 2);
+  EXPECT_EQ(GadgetWindowOf(-5), Fake(0x6000));
+  EXPECT_EQ(GadgetIdOf(Fake(0x6000)), -5);
   EXPECT_EQ(GadgetWindowOf(3), nullptr);
-  EXPECT_EQ(GadgetIdOf(Fake(0x7000)), 0);
+  EXPECT_EQ(GadgetIdOf(Fake(0x9000)), 0);
+  // The first node with the value decides, whatever its place in its pair: here the id node,
+  // whose predecessor is the handle of the pair before it.
+  EXPECT_EQ(GadgetIdOf(Fake(0x7000)), 0x6000);
+  EXPECT_EQ(GadgetWindowOf(0x7000), Fake(0x8000));
   GadgetUnregister(1);
   EXPECT_EQ(GadgetWindowOf(1), nullptr);
-  EXPECT_EQ(GadgetWindowOf(2), Fake(0x6000));
-  EXPECT_EQ(HandleListCount(GadgetRegistryGet()), 2u);
-}
+  EXPECT_EQ(GadgetWindowOf(-5), Fake(0x6000));
+  EXPECT_EQ(HandleListCount(gadgets), 6u);
 
-TEST_F(RegistriesWithWindow, NegativeIdsAreFoundAsTheyWereRegistered) {
-  AppendPair(GadgetRegistryGet(), RegistryKeyOfId(-5), 0x5000);
-  EXPECT_EQ(GadgetWindowOf(-5), Fake(0x5000));
-  EXPECT_EQ(GadgetIdOf(Fake(0x5000)), -5);
-}
-
-TEST_F(RegistriesWithWindow, TheFirstMatchingNodeDecidesWhateverItsPlace) {
-  // A handle value equal to an earlier id is found as that id.
-  AppendPair(GadgetRegistryGet(), 0x6000, 0x5000);
-  AppendPair(GadgetRegistryGet(), 7, 0x6000);
-  EXPECT_EQ(GadgetIdOf(Fake(0x6000)), 0);  // the id node has no predecessor
-  EXPECT_EQ(GadgetWindowOf(0x6000), Fake(0x5000));
-}
-
-TEST_F(RegistriesWithWindow, ColourEntriesAreTriplesRemovedWhole) {
   EXPECT_EQ(ColourEntryAdd(Fake(0x5000), 0xFFFFFF, 0), 1);
   EXPECT_EQ(ColourEntryAdd(Fake(0x6000), 0x00FF00, 0x0000FF), 1);
-  EXPECT_EQ(HandleListCount(ColourRegistryGet()), 6u);
   HandleListRemoveTriple(ColourRegistryGet(), RegistryKeyOfWindow(Fake(0x5000)));
-  const HandleNode* entry = HandleListFind(ColourRegistryGet(), 0x6000);
+  const HandleNode* entry = ColourRegistryGet()->first;
   ASSERT_NE(entry, nullptr);
-  EXPECT_EQ(entry, ColourRegistryGet()->first);
+  EXPECT_EQ(entry->key, 0x6000u);
   EXPECT_EQ(entry->next->key, 0x00FF00u);
   EXPECT_EQ(entry->next->next->key, 0x0000FFu);
-}
+  EXPECT_EQ(HandleListCount(ColourRegistryGet()), 3u);
 
-TEST_F(RegistriesWithWindow, TabStopEntriesAreRemovedById) {
-  AppendPair(TabStopRegistryGet(), 3, RegistryKeyOfWindow(window_));
-  AppendPair(TabStopRegistryGet(), 4, RegistryKeyOfWindow(window_));
+  AppendPair(TabStopRegistryGet(), 3, RegistryKeyOfWindow(window));
+  AppendPair(TabStopRegistryGet(), 4, RegistryKeyOfWindow(window));
   TabStopEntryRemove(3);
   EXPECT_EQ(HandleListFind(TabStopRegistryGet(), 3), nullptr);
-  EXPECT_NE(HandleListFind(TabStopRegistryGet(), 4), nullptr);
   EXPECT_EQ(HandleListCount(TabStopRegistryGet()), 2u);
-}
 
-TEST_F(RegistriesWithWindow, TheCurrentWindowIsSetAndRead) {
   EXPECT_EQ(CurrentWindowSet(Fake(0x4242)), Fake(0x4242));
   EXPECT_EQ(CurrentWindowGet(), Fake(0x4242));
-  CurrentWindowSet(window_);
 }
 
 }  // namespace
