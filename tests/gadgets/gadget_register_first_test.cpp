@@ -1,4 +1,4 @@
-// Registration and release before any window exists.
+// Registration before any window exists: its own program, since no window may have been opened.
 #include <gtest/gtest.h>
 
 #include "toolkit/core/registries.h"
@@ -12,11 +12,8 @@ TEST(GadgetRegisterBeforeAnyWindow, RegistersNothingAndFreesNothing) {
   ASSERT_NE(message_only, nullptr);
   EXPECT_EQ(GadgetRegister(1, message_only), 0);
   EXPECT_EQ(GadgetRegistryGet(), nullptr);
-  GadgetFree(1);
+  GadgetFree(1);  // harmless, and leaves the window alone
   EXPECT_TRUE(IsWindow(message_only));
-  // No parent: the picture cannot be made, and nothing is registered.
-  EXPECT_EQ(PictureGadgetCreate(1, 0, 0, 10, 10, nullptr, 0, 14), nullptr);
-  EXPECT_EQ(GadgetWindowOf(1), nullptr);
   DestroyWindow(message_only);
 }
 
