@@ -144,6 +144,25 @@ TEST_F(ImageLoad, TransparentPixelsTakeTheBackgroundAlikeOnBothBranches) {
   }
 }
 
+// GDI+ decodes metafiles but converts only bitmaps directly: they go through the canvas.
+TEST_F(ImageLoad, AMetafileIsFlattenedWithoutAWord) {
+  const std::string name = "gadgets-test-drawing.emf";
+  written.push_back(name);
+  HDC recorder = CreateEnhMetaFileA(nullptr, name.c_str(), nullptr, nullptr);
+  ASSERT_NE(recorder, nullptr);
+  const RECT area{0, 0, 20, 10};
+  HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
+  FillRect(recorder, &area, blue);
+  DeleteObject(blue);
+  DeleteEnhMetaFile(CloseEnhMetaFile(recorder));
+  HBITMAP bitmap = nullptr;
+  EXPECT_EQ(Printed([&] { bitmap = ImageLoadFile(name.c_str(), 0xF0F0F0); }), "");
+  const std::vector<std::uint32_t> pixels = Pixels(bitmap);
+  ASSERT_FALSE(pixels.empty());
+  EXPECT_EQ(pixels[0], 0x0000FFu);
+  DeleteObject(bitmap);
+}
+
 TEST_F(ImageLoad, MissingEmptyOrBadFilesPrintFailOnceGiveNullAndLeakNothing) {
   std::string random;
   for (unsigned i = 0; i < 4096; ++i) random += static_cast<char>(i * i * 2654435761u >> 13);
