@@ -1,58 +1,58 @@
-// Helpers shared by the explorer's tests: a gadget record with its list, and list readers.
+// Helpers shared by the explorer's tests: a current gadget owning its list, and list readers.
 #pragma once
 
-#include <cstdint>
-#include <string>
-#include <vector>
+#include <algorithm>
+#include <sstream>
 
 #include "toolkit/explorer/explorer_entries.h"
 #include "toolkit/explorer/explorer_gadget_data.h"
 #include "toolkit/explorer/explorer_sort.h"
 
-// A gadget record that owns its entry list and is the current gadget while it lives.
+using Strings = std::vector<std::string>;
+
+// A gadget record that owns its entry list and is the current gadget while it lives; it also
+// makes the shared scan list, as start-up does (once, kept after).
 struct TestGadget {
   ExplorerEntryList list;
   ExplorerGadgetData data;
-  ExplorerGadgetData* previous;
-
-  explicit TestGadget(int64_t sortMode = EXPLORER_SORT_NAME,
-                      int32_t ascending = EXPLORER_DESCENDING)
-      : previous(ExplorerCurrentGet()) {
+  ExplorerGadgetData* previous = ExplorerCurrentGet();
+  explicit TestGadget(int64_t mode = EXPLORER_SORT_NAME, int32_t ascending = EXPLORER_DESCENDING) {
     data.entries = &list;
-    list.sortMode = sortMode;
+    list.sortMode = mode;
     list.ascending = ascending;
     ExplorerCurrentSet(&data);
+    ExplorerScanListInit();
   }
   ~TestGadget() { ExplorerCurrentSet(previous); }
-  TestGadget(const TestGadget&) = delete;
-  TestGadget& operator=(const TestGadget&) = delete;
 };
 
-inline std::vector<std::string> Names(const ExplorerEntryList& list) {
-  std::vector<std::string> names;
+inline Strings Names(const ExplorerEntryList& list) {
+  Strings names;
   for (const ExplorerEntry* e = list.head; e != nullptr; e = e->next) names.emplace_back(e->name);
   return names;
 }
 
-// Appends to the scan list the way a scan does.
-inline void ScanEntry(const std::string& name, uint64_t size, int32_t kind,
-                      const std::string& key = "2020.01.01 00:00:00") {
-  ExplorerEntryAdd(ExplorerScanListGet(), name, size, "C:\\d\\" + name, "01.01.2020 00:00:00", kind,
-                   0, key);
-}
-inline void ScanFile(const std::string& name, uint64_t size,
-                     const std::string& key = "2020.01.01 00:00:00") {
-  ScanEntry(name, size, ENTRY_KIND_FILE, key);
-}
-inline void ScanFolder(const std::string& name, const std::string& key = "2020.01.01 00:00:00") {
-  ScanEntry(name, 0, ENTRY_KIND_FOLDER, key);
+// The names joined by spaces in the layout of `expected`, where a token "A|B" stands for names
+// whose order is free (equal keys, or the order the file system gives): those are put in name
+// order, so that the result equals `expected` exactly when the list matches it.
+inline std::string Shown(const Strings& names, const std::string& expected) {
+  std::istringstream tokens(expected);
+  std::string shown, token;
+  for (size_t at = 0; at < names.size();) {
+    const size_t take = tokens >> token ? std::count(token.begin(), token.end(), '|') + 1 : 1;
+    Strings group(names.begin() + at, names.begin() + std::min(at + take, names.size()));
+    std::sort(group.begin(), group.end());
+    for (const std::string& name : group) shown += name + (&name == &group.back() ? " " : "|");
+    at += group.size();
+  }
+  if (!shown.empty()) shown.pop_back();
+  return shown;
 }
 
 // The ordering step of a scan: sort the scan list into the gadget's list, empty the scan list.
 inline void SortIntoGadget(TestGadget* gadget) {
-  ExplorerEntryList* scan = ExplorerScanListGet();
   ExplorerEntryListClear(&gadget->list);
-  ExplorerEntriesSort(scan, ExplorerEntryListCount(scan));
+  ExplorerEntriesSort(ExplorerScanListGet(), ExplorerEntryListCount(ExplorerScanListGet()));
   ExplorerEntriesRebuild(&gadget->list);
-  ExplorerEntryListClear(scan);
+  ExplorerEntryListClear(ExplorerScanListGet());
 }
