@@ -101,6 +101,9 @@ TEST_F(ExplorerScanTest, ProbeMapsAccessDeniedAndNotFound) {
   TestGadget gadget;
   gadget.data.pattern = "*.zzz";
   EXPECT_EQ(ExplorerFolderProbe(&gadget.data, root_ + "*.zzz"), PROBE_NOT_FOUND);
+  // No gadget: nothing to list into, and the probe reports failure instead of reading through null.
+  EXPECT_EQ(ExplorerScan(nullptr, root_), 0);
+  EXPECT_EQ(ExplorerFolderProbe(nullptr, root_), -1);
 }
 
 TEST_F(ExplorerScanTest, LastWriteTimeGivesBothTexts) {
@@ -110,6 +113,10 @@ TEST_F(ExplorerScanTest, LastWriteTimeGivesBothTexts) {
   EXPECT_STREQ(gadget.list.head->modifiedText, "01.02.2021 05:03:09");
   EXPECT_EQ(ExplorerModifiedText(0), "01.02.2021 05:03:09");  // from the record last found
   EXPECT_EQ(ExplorerModifiedText(1), "2021.02.01 05:03:09");
+  // A time the system cannot convert gives empty texts, not stale or uninitialised digits.
+  ExplorerFindDataGet()->ftLastWriteTime = FILETIME{0xFFFFFFFF, 0xFFFFFFFF};
+  EXPECT_EQ(ExplorerModifiedText(0), "");
+  EXPECT_EQ(ExplorerModifiedText(1), "");
 }
 
 TEST(ExplorerDrives, TheDriveListIsTheMachinesAndARootGetsDotDotAtItsFirstFolderOnly) {
