@@ -33,7 +33,7 @@ std::size_t NotifyCopyBlockSize(NotifyBlockKind kind) {
 void* NotifyCopyBlockFill(NotifyBlockKind kind, const void* record) {
   void* block = blocks[kind];
   if (block == nullptr) return nullptr;
-  std::memset(block, 0, kSizes[kind]);
+  // The copy covers the whole block, so nothing of an earlier record survives it.
   std::memcpy(block, record, kSizes[kind]);
   return block;
 }

@@ -17,7 +17,7 @@ void NotifyCopyBlocksCreate();
 void* NotifyCopyBlock(NotifyBlockKind kind);
 std::size_t NotifyCopyBlockSize(NotifyBlockKind kind);
 
-// Zero-fills the block and copies the first bytes of the record into it; the block or null.
+// Overwrites the whole block with the first bytes of the record; the block or null.
 void* NotifyCopyBlockFill(NotifyBlockKind kind, const void* record);
 
 // Whether the address is one of the three blocks (and so a record the sender no longer owns).
