@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "toolkit/core/constants.h"
+#include "toolkit/core/core_constants.h"
 
 std::string WindowClassNameText(const TimeOfDay* time, std::int64_t window_count) {
   std::string name = WINDOW_CLASS_PREFIX;

@@ -4,6 +4,7 @@
 #include "toolkit/core/message_hooks.h"
 #include "toolkit/core/message_park.h"
 #include "toolkit/core/shortcut_table.h"
+#include "toolkit/core/startup.h"
 #include "toolkit/core/toolkit.h"
 
 namespace {
@@ -73,6 +74,9 @@ std::int32_t EventNext(bool wait) {
 }
 
 }  // namespace
+
+// Brings the start-up runner into every program that waits for or polls events.
+const char* const EventPumpStartupLink = &ToolkitStartupLink;
 
 std::int32_t EventWait() {
   return EventNext(true);

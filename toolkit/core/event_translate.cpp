@@ -8,6 +8,7 @@
 #include "toolkit/core/event_state.h"
 #include "toolkit/core/notify_blocks.h"
 #include "toolkit/core/tab_stop_seam.h"
+#include "toolkit/core/core_constants.h"
 #include "toolkit/core/toolkit.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "toolkit/core/constants.h"
+#include "toolkit/core/core_constants.h"
 
 namespace {
 

@@ -1,4 +1,5 @@
 // The page step of scroll-bar gadgets, kept in their "pagestep" property.
+#include "toolkit/core/core_constants.h"
 #include "toolkit/core/toolkit.h"
 
 int ScrollPageStepSetHandle(HWND window, std::int64_t step) {

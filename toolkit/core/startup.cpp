@@ -25,3 +25,5 @@ struct StartupRunner {
 const StartupRunner startup_runner;
 
 }  // namespace
+
+const char ToolkitStartupLink = 0;

@@ -10,3 +10,13 @@ void ToolkitStartup();        // core: pump table, notification copies, column c
 // They run during static initialisation, before or after other files' constructors: the
 // globals they write must be constant-initialised (plain pointers and numbers), never objects
 // whose constructors could run later and wipe what an initialiser stored.
+
+// The toolkit is a static library, from which the linker takes only the object files a program
+// refers to, and nothing refers to the runner's. So the object files of the operations a
+// program can start with (opening a window, the event calls, loading an image) each hold one
+// of the references below to ToolkitStartupLink, which lives beside the runner: any program
+// that uses the toolkit gets the runner, with no flags on its side.
+extern const char ToolkitStartupLink;
+extern const char* const WindowOpenStartupLink;
+extern const char* const EventPumpStartupLink;
+extern const char* const ImageLoadStartupLink;

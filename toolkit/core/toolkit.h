@@ -1,4 +1,5 @@
 // Vantrel: the application-facing operations of the toolkit.
+// Installed as <vantrel/toolkit.h>; it includes only its installed siblings, by their own names.
 #pragma once
 
 #include <windows.h>
@@ -6,7 +7,12 @@
 #include <cstdint>
 #include <string>
 
-#include "toolkit/core/constants.h"
+#include "constants.h"
+#include "int_stack_api.h"
+
+// Call it all from the one thread that runs the event loop. Nothing throws: failures come
+// back as 0, -1 or a null handle, as each operation says. The toolkit's start-up (GDI+, the
+// event tables) has run before main, also in a program linked against the installed library.
 
 // The integer an application chooses for a gadget; it is also the gadget's Win32 control id.
 using GadgetId = std::int32_t;
@@ -15,65 +21,97 @@ using GadgetId = std::int32_t;
 
 // Registers a window class of its own and creates the window; it becomes the current window.
 // Style bit WINDOW_STYLE_TABSTOP_REQUEST on the first call turns on tab-stop navigation.
-// A null title is an empty one.
+// A null title is an empty one. The window is shown only if style holds WS_VISIBLE.
+// Returns the window, or null (the current window then becomes null) when CreateWindowExA
+// fails; when the class cannot be registered it prints "RegisterClassEx() failed, error: "
+// with the error code and returns null, leaving the current window as it was.
 HWND WindowOpen(const char* title, std::int32_t x, std::int32_t y, std::int32_t width,
                 std::int32_t height, std::uint64_t style, std::uint64_t ex_style, HWND parent);
 
-// The window that receives the gadgets created next.
+// The window that receives the gadgets created next: null before the first WindowOpen.
+// Set takes any handle, null included, unchecked, and returns it.
 HWND CurrentWindowGet();
 HWND CurrentWindowSet(HWND window);
 
 // The window procedure of every toolkit window, and the MDI client it hands to DefFrameProcA.
+// MainWindowProc parks the messages that become events and answers WM_CLOSE with 0 (the
+// window stays: closing is the application's decision). MainWindowProcAddress returns it, for
+// classes an application registers itself. FrameClientSet stores the MDI client (null: none)
+// and returns it; unanswered messages of its parent then go to DefFrameProcA.
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 WNDPROC MainWindowProcAddress();
 HWND FrameClientSet(HWND client);
 
 // ---- Gadget ids -----------------------------------------------------------------------------
 
+// The window registered under id, or null for an id nobody registered.
 HWND GadgetWindowOf(GadgetId id);
+// The id a window was registered under, or 0 for a window that is not a gadget.
 GadgetId GadgetIdOf(HWND window);
+// Forgets the id (the window stays); an unknown id, or no window opened yet, changes nothing.
 void GadgetUnregister(GadgetId id);
+// Gives a control a colour entry (background and text, COLORREF 0x00BBGGRR) for the toolkit's
+// colour answers. Returns 1, or 0 before the first WindowOpen.
 int ColourEntryAdd(HWND control, std::int64_t background, std::int64_t text);
+// Takes the gadget out of tab-stop navigation; an id that is not in it changes nothing.
 void TabStopEntryRemove(GadgetId id);
 
 // ---- Gadget kinds ---------------------------------------------------------------------------
 
 // The class name as GetClassNameA reports it (at most 127 characters); empty for no window.
 std::string WindowClassNameGet(HWND window);
+// The GADGET_KIND_* of the window's exact class name; GADGET_KIND_OTHER for any other class,
+// and for a null or destroyed window.
 std::int32_t GadgetKindOf(HWND window);
 
 // ---- Events ---------------------------------------------------------------------------------
 
 // One call reports what the previous call's dispatch parked, then retrieves and dispatches one
 // queued message: applications loop and ignore 0.
+// EventWait blocks until a message arrives; EventPoll returns 0 at once when none is queued.
+// Both return the event code: EVENT_GADGET, EVENT_MENU, a Win32 message number (WM_CLOSE when
+// the user asks to close a window, which stays open until the application destroys it or
+// ends), or 0 for no event this call. The accessors below describe the last event.
 std::int32_t EventWait();
 std::int32_t EventPoll();
 
+// The gadget id of an EVENT_GADGET, the menu or shortcut id of an EVENT_MENU, the timer id of
+// a WM_TIMER; 0 when the event has none.
 std::int64_t EventSourceId();
+// The id of the last gadget activated by a command, a list-view click or a column click.
 std::int64_t EventLastGadgetId();
 std::int64_t EventListGadgetTake();  // then 0
+// Mouse position words of a mouse event (0 to 65535, not sign-extended); 0 otherwise.
 std::int64_t EventMouseX();
 std::int64_t EventMouseY();
+// Client width and height of the last WM_SIZE of any toolkit window.
 std::int64_t EventSizeWidth();
 std::int64_t EventSizeHeight();
+// The window or control the event came from; null when there is none.
 HWND EventSourceWindow();
+// Key code, mouse key-state flags or wheel word, depending on the event; kept until replaced.
 std::int64_t EventDetail();
+// wParam and lParam of the message behind the event, unchanged.
 std::uint64_t EventRawWParam();
 std::uint64_t EventRawLParam();
+// Sub-item and item of the last list-view notification, and the key flags of an activation.
 std::int64_t EventItemColumn();
 std::int64_t EventItemIndex();
 std::int32_t EventColumnClickTake();  // then -1
 std::int64_t EventItemKeyFlags();
+// The low 32 bits of the item a tree view selected last.
 std::int64_t EventTreeItem();
 std::int64_t EventTreeGadgetTake();  // then 0
 
 // The MSG that the last call retrieved; valid until the next EventWait/EventPoll.
 MSG* EventMessageRecord();
 
-// For loops that poll without pause: every n-th call sleeps one millisecond.
+// For loops that poll without pause: every n-th call sleeps one millisecond (n of 1 or less:
+// every call).
 void EventPollThrottle(std::int64_t n);
 
-// Page step of a scroll-bar gadget (10 when unset).
+// Page step of a scroll-bar gadget (10 when unset). Returns 1, or 0 when the id names no
+// gadget or the handle no window.
 int ScrollPageStepSet(GadgetId id, std::int64_t step);
 int ScrollPageStepSetHandle(HWND window, std::int64_t step);
 
@@ -86,15 +124,43 @@ using PostDispatchHookFunction = void (*)(HWND, UINT, WPARAM, LPARAM, DWORD time
                                           std::uint64_t point);
 
 // `which` is HOOK_WINDOW_PROC or HOOK_POST_DISPATCH and must match the function's kind;
-// other values change nothing. Both return 1.
+// other values change nothing. Both return 1. A null function turns the hook off.
+// MessageHookClear turns that hook off (any other value changes nothing) and returns 1.
 int MessageHookSet(WindowProcHookFunction function, int which);
 int MessageHookSet(PostDispatchHookFunction function, int which);
 int MessageHookClear(int which);
 
 // ---- Gadgets, images and message boxes ------------------------------------------------------
 
-#include "toolkit/gadgets/gadget_registry.h"
-#include "toolkit/gadgets/image_load.h"
-#include "toolkit/gadgets/int_stack.h"
-#include "toolkit/gadgets/message_box.h"
-#include "toolkit/gadgets/picture_gadget.h"
+// Enters a control the application made itself under id, so that its notifications come
+// back as gadget events; any gadget that held the id is freed first (see GadgetFree).
+// Returns 1, or 0 (nothing entered) before the first WindowOpen.
+int GadgetRegister(GadgetId id, HWND window);
+
+// Destroys the gadget and releases its registry entries, properties and companions; an id
+// that names no gadget is harmless. Images the application gave it stay the application's.
+void GadgetFree(GadgetId id);
+
+// Decodes any image GDI+ reads and flattens it onto background, read as 0xRRGGBB (blue in the
+// low byte; bits 24 and up are ignored). A relative name is resolved against the current
+// directory. Returns a bitmap the caller owns, or null after printing "FAIL" when the file
+// cannot be decoded (a null name included).
+HBITMAP ImageLoadFile(const char* fileName, std::int64_t background);
+
+// Loads an icon file at the system's icon size. Returns an icon the caller owns, or null
+// (silently) when the file is missing or not an icon.
+HICON IconLoadFile(const char* fileName);
+
+// Shows a modal MessageBoxA (flags: its MB_* type, low 32 bits used) owned by owner (may be
+// null). An empty or missing title or text is shown as " ". Afterwards the focus is given back
+// to the window that had it before (none if none had it). Returns the id of the button that
+// closed the box (IDOK, ...), or 0 if the box could not be shown.
+std::int64_t MessageShow(const char* title, const char* text, std::int64_t flags, HWND owner);
+
+// Creates the picture in the current window and registers it under id (replacing a gadget
+// that held the id); a click on it comes back as EVENT_GADGET with EventSourceId id. style is
+// SS_* bits: exactly 14 (SS_BITMAP) takes a bitmap, anything else an icon. image may be null;
+// it stays the caller's. Returns the control, or null when there is no current window.
+HWND PictureGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
+                         std::int32_t height, HANDLE image, std::int32_t border,
+                         std::int32_t style);

@@ -1,5 +1,6 @@
 // Window-class names as the window manager reports them, and the gadget kind they stand for.
 #include "toolkit/core/gadget_kind_table.h"
+#include "toolkit/core/core_constants.h"
 #include "toolkit/core/toolkit.h"
 
 std::string WindowClassNameGet(HWND window) {

@@ -4,6 +4,8 @@
 
 #include "toolkit/core/class_name_text.h"
 #include "toolkit/core/registries.h"
+#include "toolkit/core/startup.h"
+#include "toolkit/core/core_constants.h"
 #include "toolkit/core/toolkit.h"
 
 namespace {
@@ -44,6 +46,9 @@ bool ClassRegister(const char* class_name) {
 }
 
 }  // namespace
+
+// Brings the start-up runner into every program that opens a window.
+const char* const WindowOpenStartupLink = &ToolkitStartupLink;
 
 HWND WindowOpen(const char* title, std::int32_t x, std::int32_t y, std::int32_t width,
                 std::int32_t height, std::uint64_t style, std::uint64_t ex_style, HWND parent) {

@@ -3,9 +3,6 @@
 
 #include <cstdint>
 
-// Integer stack: the result of popping an empty stack (a pushable value too; see IntStackCount).
-inline constexpr std::int32_t INTSTACK_EMPTY = -2;
-
 // Image loading: GDI+ start-up version, and the alpha bits forced into the background colour.
 inline constexpr std::uint32_t IMAGE_GDIPLUS_VERSION = 1;
 inline constexpr std::uint32_t IMAGE_BACKGROUND_OPAQUE = 0xFF000000u;

@@ -69,6 +69,9 @@ HBITMAP FlattenByCompositing(Gdiplus::GpImage* image, Gdiplus::ARGB argb) {
 
 }  // namespace
 
+// Brings the start-up runner, and with it GDI+, into every program that loads an image.
+const char* const ImageLoadStartupLink = &ToolkitStartupLink;
+
 void ImageLoaderInit() {
   // Runs once per process; a second call (a test that cannot rely on start-up) is harmless.
   if (loaderInitialised) return;
