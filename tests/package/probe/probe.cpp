@@ -1,0 +1,17 @@
+// Calls one toolkit operation, chosen at build time, and exits 0 only if the start-up runner
+// ran: it is what sets the character locale from the user's, away from "C".
+#include <vantrel/toolkit.h>
+
+#include <clocale>
+#include <cstring>
+
+int main() {
+#if defined(PROBE_window)
+  WindowOpen(nullptr, 0, 0, 0, 0, 0, 0, nullptr);
+#elif defined(PROBE_poll)
+  EventPoll();
+#else
+  IconLoadFile(nullptr);
+#endif
+  return std::strcmp(std::setlocale(LC_CTYPE, nullptr), "C") != 0 ? 0 : 1;
+}
