@@ -80,6 +80,7 @@ std::int32_t EventPoll();
 std::int64_t EventSourceId();
 // The id of the last gadget activated by a command, a list-view click or a column click.
 std::int64_t EventLastGadgetId();
+// The id of the list view of the last list notification, 0 if none since the last read.
 std::int64_t EventListGadgetTake();  // then 0
 // Mouse position words of a mouse event (0 to 65535, not sign-extended); 0 otherwise.
 std::int64_t EventMouseX();
@@ -97,10 +98,12 @@ std::uint64_t EventRawLParam();
 // Sub-item and item of the last list-view notification, and the key flags of an activation.
 std::int64_t EventItemColumn();
 std::int64_t EventItemIndex();
+// The column of the last column click, COLUMN_CLICK_NONE if none since the last read.
 std::int32_t EventColumnClickTake();  // then -1
 std::int64_t EventItemKeyFlags();
 // The low 32 bits of the item a tree view selected last.
 std::int64_t EventTreeItem();
+// The id of the tree (or list) of the last item notification, 0 if none since the last read.
 std::int64_t EventTreeGadgetTake();  // then 0
 
 // The MSG that the last call retrieved; valid until the next EventWait/EventPoll.
@@ -134,7 +137,7 @@ int MessageHookClear(int which);
 
 // Enters a control the application made itself under id, so that its notifications come
 // back as gadget events; any gadget that held the id is freed first (see GadgetFree).
-// Returns 1, or 0 (nothing entered) before the first WindowOpen.
+// The window is not checked. Returns 1, or 0 (nothing entered) before the first WindowOpen.
 int GadgetRegister(GadgetId id, HWND window);
 
 // Destroys the gadget and releases its registry entries, properties and companions; an id
