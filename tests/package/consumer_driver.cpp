@@ -1,39 +1,24 @@
-// Drives examples/consumer from outside for scripts/package-check: a real click on its picture,
-// or closing its window.
+// Drives examples/consumer for scripts/package-check: a real click on its picture, then a real
+// Alt+F4; both are input, so they reach it in that order.
 #include <windows.h>
 
 #include <cstdio>
-#include <string>
 
 #include "tests/support/wine_host.h"
 
-namespace {
-
-constexpr DWORD kWait = 15000;
-constexpr int kPicture = 1;  // the consumer's picture gadget
-
-// The consumer's window once its picture is in it.
-HWND ConsumerWindow() {
+int main() {
+  constexpr int kPicture = 1;  // the consumer's picture gadget
   const DWORD start = GetTickCount();
-  while (GetTickCount() - start < kWait) {
-    HWND window = FindWindowA(nullptr, "Vantrel consumer");
-    if (window != nullptr && GetDlgItem(window, kPicture) != nullptr) return window;
+  HWND picture = nullptr;
+  while (picture == nullptr && GetTickCount() - start < 15000) {
     Sleep(50);
+    picture = GetDlgItem(FindWindowA(nullptr, "Vantrel consumer"), kPicture);
   }
-  return nullptr;
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
-  const std::string action = argc > 1 ? argv[1] : "";
-  HWND window = ConsumerWindow();
-  if (window == nullptr) {
+  if (picture == nullptr) {
     std::printf("consumer_driver: the consumer's window and picture did not appear\n");
     return 1;
   }
-  if (action == "close") return PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
   Sleep(300);  // let it paint and settle before real input arrives
-  const POINT centre = WindowCentre(GetDlgItem(window, kPicture));
-  return HostClick(centre.x, centre.y) ? 0 : 1;
+  const POINT centre = WindowCentre(picture);
+  return HostClick(centre.x, centre.y) && HostKeys("alt+F4") ? 0 : 1;
 }
