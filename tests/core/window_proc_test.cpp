@@ -1,0 +1,310 @@
+// The main window procedure and colours through real windows: controls painted from their
+// entries (read back from the screen), the brush cache, each colour class row, size limits,
+// relayed messages, scroll stepping by real clicks, the status bar and tooltip texts.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "tests/support/wine_host.h"
+#include "toolkit/core/toolkit.h"
+
+namespace {
+
+constexpr COLORREF kGreen = 0x00C000, kYellow = 0x00FFFF, kBlue = 0xFF0000, kRed = 0x0000FF;
+constexpr COLORREF kBack = 0x112233, kFront = 0x445566;
+constexpr COLORREF kFace = 0xFFFFFFFF;    // expected: the window's own face, as the system paints
+constexpr POINT kFacePoint = {370, 200};  // a client point where no control lies
+
+// Runs first: this program has opened no window yet.
+TEST(ColoursBeforeAnyWindow, AreNeitherStoredNorRead) {
+  GadgetColourSet(1, kRed, kRed, COLOUR_BOTH);
+  EXPECT_EQ(GadgetColourGet(1, COLOUR_GET_GADGET_BACKGROUND), 0);
+  EXPECT_EQ(GadgetColourGet(0, COLOUR_GET_CONTROL_FRONT), 0);
+}
+
+struct Sent {
+  UINT message;
+  WPARAM wparam;
+  LPARAM lparam;  // not compared for EM_SETCHARFORMAT, whose lParam is the toolkit's record
+};
+std::vector<Sent> sent;
+
+LRESULT CALLBACK Recorder(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message >= WM_USER) sent.push_back({message, wparam, lparam});
+  auto original = reinterpret_cast<WNDPROC>(GetPropA(window, "original"));
+  return CallWindowProcA(original, window, message, wparam, lparam);
+}
+
+class WindowProc : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    LoadLibraryA("riched20.dll");
+    window_ = WindowOpen("colours", 50, 50, 400, 300, WS_VISIBLE | WS_OVERLAPPEDWINDOW, 0, nullptr);
+  }
+  void SetUp() override { ASSERT_NE(window_, nullptr) << "no display?"; }
+  HWND Make(const char* class_name, DWORD style, GadgetId id, int y = 10) {
+    HWND control =
+        CreateWindowExA(0, class_name, "", WS_CHILD | WS_VISIBLE | style, 10, y, 200, 30, window_,
+                        reinterpret_cast<HMENU>(id), GetModuleHandleA(nullptr), nullptr);
+    GadgetRegister(id, control);
+    return control;
+  }
+  static COLORREF Pixel(HWND window, POINT at) {
+    ClientToScreen(window, &at);
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, at.x, at.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+  }
+  static HWND window_;
+};
+HWND WindowProc::window_ = nullptr;
+
+struct PaintRow {
+  const char* class_name;
+  DWORD style;
+  bool entry;
+  COLORREF back, front, painted;
+};
+
+TEST_F(WindowProc, ControlsArePaintedFromTheirEntriesAndWithoutOneAsTheSystemPaintsThem) {
+  const PaintRow rows[] = {
+      {"Static", SS_LEFT, true, kGreen, 0, kGreen},
+      {"Edit", 0, true, kYellow, kBlue, kYellow},
+      {"ListBox", 0, true, kBlue, kGreen, kBlue},
+      {"ScrollBar", SBS_HORZ, true, kRed, kGreen, kRed},
+      {"ScrollBar", SBS_HORZ, true, kRed, 0, 0xF0F0F0},  // front 0: on the dialog face
+      {"Static", SS_LEFT, false, 0, 0, kFace},  // not in the cached brush of the rows above
+  };
+  const COLORREF face = Pixel(window_, kFacePoint);
+  for (const PaintRow& row : rows) {
+    HWND control = Make(row.class_name, row.style, 20, 60);
+    SetScrollRange(control, SB_CTL, 0, 100, TRUE);
+    if (row.entry) ColourEntryAdd(control, row.back, row.front);
+    InvalidateRect(control, nullptr, TRUE);
+    UpdateWindow(control);
+    EXPECT_EQ(Pixel(control, {100, 15}), row.painted == kFace ? face : row.painted)
+        << row.class_name << " " << row.entry;
+    DestroyWindow(control);
+  }
+}
+
+TEST_F(WindowProc, ADropDownListKeepsTheSystemColoursUntilComboColoursAreSet) {
+  HWND combo = Make("ComboBox", CBS_DROPDOWNLIST, 21);
+  SetWindowPos(combo, nullptr, 0, 0, 200, 200, SWP_NOMOVE | SWP_NOZORDER);
+  SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("one"));
+  auto shown = [combo] {
+    SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    COMBOBOXINFO info = {sizeof info};
+    GetComboBoxInfo(combo, &info);
+    RECT list = {};
+    GetClientRect(info.hwndList, &list);
+    UpdateWindow(info.hwndList);
+    const COLORREF colour = Pixel(info.hwndList, {list.right / 2, list.bottom - 3});
+    SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    return colour;
+  };
+  EXPECT_EQ(shown(), GetSysColor(COLOR_WINDOW));  // not the unset pair: black on black
+  GadgetColourSet(21, kYellow, kBlue, COLOUR_BOTH);
+  EXPECT_EQ(shown(), kYellow);
+}
+
+TEST_F(WindowProc, TheBrushIsKeptForTheSameColourWindowAndMessageAndReplacedOtherwise) {
+  HWND control = Make("Static", SS_LEFT, 22);
+  ColourEntryAdd(control, kGreen, kBlue);
+  HDC dc = CreateCompatibleDC(nullptr);
+  auto ask = [&](UINT message) {
+    return reinterpret_cast<HBRUSH>(SendMessageA(window_, message, reinterpret_cast<WPARAM>(dc),
+                                                 reinterpret_cast<LPARAM>(control)));
+  };
+  HBRUSH first = ask(WM_CTLCOLORSTATIC);
+  EXPECT_EQ(GetBkColor(dc), kGreen);
+  EXPECT_EQ(GetTextColor(dc), kBlue);
+  EXPECT_EQ(ask(WM_CTLCOLORSTATIC), first);
+  EXPECT_NE(ask(WM_CTLCOLOREDIT), first);
+  EXPECT_EQ(GetObjectType(first), 0u) << "the replaced brush is deleted";
+  DeleteDC(dc);
+}
+
+struct ClassRow {
+  const char* class_name;
+  bool made_here;  // a class of that name registered by the test: only its name counts
+  std::int32_t selector;
+  std::vector<Sent> messages;  // every message from WM_USER up, in order
+  std::int32_t code;
+  bool new_background;
+};
+
+TEST_F(WindowProc, EachClassRowSendsItsMessagesAndTheWindowRuleNeedsTheWholePrefix) {
+  // clang-format off
+  const ClassRow rows[] = {
+      {"RichEdit20A", false, 3, {{EM_SETCHARFORMAT, SCF_ALL, 0}, {EM_SETBKGNDCOLOR, 0, kBack}}, 1},
+      {"RICHEDIT20A", true, 3, {}, 0},
+      {"tooltips_class32", false, 3, {{TTM_SETTIPBKCOLOR, kBack, 0}, {TTM_SETTIPTEXTCOLOR, kFront, 0}}, 1},
+      {"ComboBox", false, 3, {}, 3},
+      {"SysTreeView32", false, 3, {{TVM_SETBKCOLOR, 0, kBack}, {TVM_SETTEXTCOLOR, 0, kFront}}, 1},
+      {"SysListView32", false, 1, {{LVM_SETBKCOLOR, 0, kBack}, {LVM_SETTEXTBKCOLOR, 0, kBack}}, 1},
+      {"ScrollBar", false, 3, {}, 2},
+      {"msctls_progress32", false, 3, {{PBM_SETBKCOLOR, 0, kBack}, {PBM_SETBARCOLOR, 0, kFront}}, 0},
+      {"msctls_statusbar32", false, 2, {{SB_SETBKCOLOR, 0, kBack}}, 0},
+      {"ExplorerGadget", true, 3,  // to its list view
+       {{LVM_SETBKCOLOR, 0, kBack}, {LVM_SETTEXTBKCOLOR, 0, kBack}, {LVM_SETTEXTCOLOR, 0, kFront}}, 4},
+      {"CLASSCLASS_7", true, 2, {}, 0, true},
+      {"Container", true, 2, {}, 0, true},
+      {"Containe", true, 2, {}, 0, false},
+  };
+  // clang-format on
+  GadgetId id = 30;
+  for (const ClassRow& row : rows) {
+    SCOPED_TRACE(row.class_name);
+    WNDCLASSA own = {};
+    own.lpfnWndProc = DefWindowProcA;
+    own.hInstance = GetModuleHandleA(nullptr);
+    own.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    own.lpszClassName = row.class_name;
+    if (row.made_here) RegisterClassA(&own);
+    HWND control = Make(row.class_name, 0, ++id);
+    HWND target = control;
+    static HWND explorer_record[1];  // an explorer's record begins with its list view
+    if (row.code == COLOUR_CLASS_EXPLORER) {
+      target = explorer_record[0] = Make(WC_LISTVIEWA, 0, 99);
+      SetPropA(control, "addparam60000", explorer_record);
+    }
+    ColourEntryAdd(target, 0, 0);
+    SetPropA(target, "original",
+             reinterpret_cast<HANDLE>(
+                 SetWindowLongPtrA(target, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Recorder))));
+    const auto background = GetClassLongPtrA(control, GCLP_HBRBACKGROUND);
+    sent.clear();
+    GadgetColourSet(id, kBack, kFront, row.selector);
+    ASSERT_EQ(sent.size(), row.messages.size());
+    for (std::size_t i = 0; i < sent.size(); ++i) {
+      const Sent& want = row.messages[i];
+      EXPECT_EQ(sent[i].message, want.message);
+      EXPECT_EQ(sent[i].wparam, want.wparam);
+      if (want.message != EM_SETCHARFORMAT) EXPECT_EQ(sent[i].lparam, want.lparam);
+    }
+    EXPECT_EQ(ControlColourApply(control, kBack, kFront, 0), row.code);
+    const auto made = GetClassLongPtrA(control, GCLP_HBRBACKGROUND);
+    EXPECT_EQ(made != background, row.new_background);
+    // A background brush that the toolkit made is deleted when it is replaced.
+    if (row.new_background) ControlColourApply(control, kFront, kFront, COLOUR_FRONT);
+    if (row.new_background) EXPECT_EQ(GetObjectType(reinterpret_cast<HGDIOBJ>(made)), 0u);
+    EXPECT_EQ(GadgetColourGet(id, COLOUR_GET_GADGET_BACKGROUND), row.selector & 1 ? kBack : 0);
+  }
+}
+
+// An entry whose colour equals another control's handle, or 0, is never taken for a key.
+TEST_F(WindowProc, ColoursThatLookLikeKeysAreNotKeys) {
+  HWND first = Make("Static", 0, 40);
+  HWND second = Make("Static", 0, 41);
+  ColourEntryAdd(first, static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(second)), 0);
+  ColourEntryAdd(second, kGreen, kBlue);
+  GadgetColourSet(4242, kRed, kRed, COLOUR_BOTH);  // no such gadget: handle 0
+  EXPECT_EQ(GadgetColourGet(41, COLOUR_GET_GADGET_BACKGROUND), kGreen);
+  EXPECT_EQ(GadgetColourGet(40, COLOUR_GET_GADGET_FRONT), 0);
+}
+
+TEST_F(WindowProc, SizeLimitsApplyOnlyWhileTheFlagIsOne) {
+  SetPropA(window_, PROP_MINIMAL_WIDTH, reinterpret_cast<HANDLE>(260));
+  SetPropA(window_, PROP_MINIMAL_HEIGHT, reinterpret_cast<HANDLE>(220));
+  SetPropA(window_, PROP_MAXIMAL_WIDTH, reinterpret_cast<HANDLE>(420));
+  SetPropA(window_, PROP_MAXIMAL_HEIGHT, reinterpret_cast<HANDLE>(350));
+  const struct {
+    std::intptr_t flag;  // -1: no property
+    SIZE asked, got;
+  } rows[] = {{1, {150, 120}, {260, 220}},
+              {1, {600, 500}, {420, 350}},
+              {-1, {150, 120}, {150, 120}},
+              {0, {600, 500}, {600, 500}},
+              {2, {150, 120}, {150, 120}}};
+  for (const auto& row : rows) {
+    RemovePropA(window_, PROP_MINMAX_FLAG);
+    if (row.flag >= 0) SetPropA(window_, PROP_MINMAX_FLAG, reinterpret_cast<HANDLE>(row.flag));
+    SetWindowPos(window_, nullptr, 0, 0, row.asked.cx, row.asked.cy, SWP_NOMOVE | SWP_NOZORDER);
+    RECT frame = {};
+    GetWindowRect(window_, &frame);
+    EXPECT_EQ(frame.right - frame.left, row.got.cx) << row.flag;
+    EXPECT_EQ(frame.bottom - frame.top, row.got.cy) << row.flag;
+  }
+  RemovePropA(window_, PROP_MINMAX_FLAG);
+  SetWindowPos(window_, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
+}
+
+TEST_F(WindowProc, OnlyMouseMessagesAreRelayed) {
+  PollDrain();
+  SendMessageA(window_, RELAY_MESSAGE, 0, WM_CLOSE);
+  SendMessageA(window_, RELAY_MESSAGE, 77, WM_RBUTTONDOWN);
+  const auto codes = PollUntil([](std::int32_t code) { return code == WM_RBUTTONDOWN; });
+  EXPECT_EQ(std::count(codes.begin(), codes.end(), WM_CLOSE), 0);
+  ASSERT_FALSE(codes.empty());
+  EXPECT_EQ(codes.back(), WM_RBUTTONDOWN);
+  EXPECT_EQ(EventSourceId(), 77);
+}
+
+TEST_F(WindowProc, RealClicksStepAScrollBarAndAtZeroTheWindowsOwnBarToo) {
+  ShowScrollBar(window_, SB_HORZ, TRUE);
+  SetScrollRange(window_, SB_HORZ, 0, 100, TRUE);
+  HWND bar = Make("ScrollBar", SBS_HORZ, 50, 120);
+  SetScrollRange(bar, SB_CTL, 0, 100, TRUE);
+  RECT r = {};
+  GetWindowRect(bar, &r);
+  const struct {
+    int x, page_step, control, own;
+  } clicks[] = {{r.right - 5, 0, 1, 1},
+                {r.right - 5, 0, 2, 1},
+                {r.right - 40, 0, 12, 1},
+                {r.right - 40, 4, 16, 1}};
+  for (const auto& click : clicks) {
+    if (click.page_step != 0) ScrollPageStepSetHandle(bar, click.page_step);
+    ASSERT_TRUE(HostClick(click.x, (r.top + r.bottom) / 2));
+    PollUntil([](std::int32_t code) { return code == WM_HSCROLL; });
+    EXPECT_EQ(GetScrollPos(bar, SB_CTL), click.control);
+    EXPECT_EQ(GetScrollPos(window_, SB_HORZ), click.own);
+  }
+  ShowScrollBar(window_, SB_HORZ, FALSE);
+  DestroyWindow(bar);
+}
+
+TEST_F(WindowProc, TheStatusBarFollowsTheWindowsSize) {
+  HWND status = Make(STATUSCLASSNAMEA, 0, 51);
+  SetPropA(window_, "STATUSBARWINDOW", status);
+  SetWindowPos(window_, nullptr, 0, 0, 500, 360, SWP_NOMOVE | SWP_NOZORDER);
+  RECT client = {}, bar = {};
+  GetClientRect(window_, &client);
+  GetWindowRect(status, &bar);
+  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&bar), 2);
+  EXPECT_EQ(bar.right, client.right);
+  EXPECT_EQ(bar.bottom, client.bottom);
+  RemovePropA(window_, "STATUSBARWINDOW");
+  DestroyWindow(status);
+  SetWindowPos(window_, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
+}
+
+TEST_F(WindowProc, ATooltipTextOf100CharactersIsShownCutTo79) {
+  HWND tip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP, 0, 0, 0, 0, window_, nullptr,
+                             nullptr, nullptr);
+  TTTOOLINFOA tool = {sizeof tool, TTF_TRACK | TTF_ABSOLUTE, window_, 42};
+  tool.lpszText = LPSTR_TEXTCALLBACKA;
+  SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  std::string text;
+  for (int i = 0; i < 100; ++i) text += static_cast<char>('a' + i % 26);
+  SetPropA(window_, "42", text.data());
+  SendMessageA(tip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+  char shown[128] = {};
+  SendMessageA(tip, WM_GETTEXT, sizeof shown, reinterpret_cast<LPARAM>(shown));
+  EXPECT_TRUE(IsWindowVisible(tip));
+  EXPECT_EQ(std::string(shown), text.substr(0, 79));
+  DestroyWindow(tip);
+}
+
+}  // namespace
