@@ -36,10 +36,12 @@ constexpr std::int32_t kPaleGreen = 0xC0F0C0, kDarkGreen = 0x006000;
 constexpr std::int32_t kPaleYellow = 0xC0FFFF, kBlue = 0xA00000;
 constexpr std::int32_t kPaleBlue = 0xFFE0C0, kNavy = 0x800000;
 constexpr std::int32_t kPink = 0xE0C0FF, kMaroon = 0x000080;
-constexpr std::int32_t kWhite = 0xFFFFFF, kBlack = 0;
+constexpr std::int32_t kWhite = 0xFFFFFF;
 
+// Longer than a tooltip shows: it is cut to its first 79 characters.
 const char kTooltipText[] =
-    "An edit field in the toolkit's colours; the up-down below steps a number.";
+    "An edit field in the toolkit's colours. Tooltip texts are cut to 79 characters, so this "
+    "one never ends";
 
 HWND Child(const char* class_name, const char* text, DWORD style, int x, int y, int width,
            int height, GadgetId id) {
