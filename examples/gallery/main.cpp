@@ -142,7 +142,8 @@ void Build(HWND window) {
   Coloured(scroll, kPink, kMaroon);
   ScrollPageStepSet(kScrollBar, kPageStep);
 
-  HWND combo = Child("ComboBox", nullptr, CBS_DROPDOWNLIST | WS_VSCROLL, 140, 70, 120, 120, kCombo);
+  HWND combo =
+      Child("ComboBox", nullptr, CBS_DROPDOWNLIST | WS_VSCROLL, 140, 130, 120, 120, kCombo);
   for (const char* text : {"first", "second", "third"}) {
     SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
   }
