@@ -77,11 +77,12 @@ std::int64_t GadgetColourGet(std::int32_t identifier, std::int32_t selector);
 std::int32_t ControlColourApply(HWND control, std::int32_t background, std::int32_t front,
                                 std::int32_t selector);
 
-// The drop-down list colours of every combo box; returns 1. Until the first call the
-// drop-down lists keep the system's colours.
+// The drop-down list colours of every combo box (any values); returns 1. Until the first call
+// the drop-down lists keep the system's colours.
 int ComboListColourSet(std::int32_t background, std::int32_t text);
 
-// Sets the one-shot flag that tells the window procedure a control has no colours; returns 1.
+// Sets the one-shot flag that tells the window procedure a control has no colours (any value;
+// non-zero raises it); returns 1.
 int NoColourFlagSet(std::int32_t value);
 
 // Gives the window's class a solid background of the colour and repaints the window; the
@@ -91,8 +92,9 @@ int WindowBackgroundSet(HWND window, std::int32_t colour);
 
 // Window properties that the application sets on a toolkit window and the window procedure
 // reads: size limits (applied while "MINMAXFLAG" is 1, values in pixels) and, under
-// PROP_STATUSBAR_WINDOW, the status bar that follows the window's size. A tooltip's text is the property named by the decimal tool
-// id, holding the address of the text (shown cut to 79 characters).
+// PROP_STATUSBAR_WINDOW (gadget_constants.h), the status bar that follows the window's size.
+// A tooltip's text is the property named by the decimal tool id, holding the address of the
+// text (shown cut to 79 characters). Absent properties mean no limits, no status bar, no text.
 inline constexpr const char* PROP_MINMAX_FLAG = "MINMAXFLAG";
 inline constexpr const char* PROP_MINIMAL_WIDTH = "MINIMALWIDTH";
 inline constexpr const char* PROP_MINIMAL_HEIGHT = "MINIMALHEIGHT";
