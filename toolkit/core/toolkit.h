@@ -64,6 +64,66 @@ std::string WindowClassNameGet(HWND window);
 // and for a null or destroyed window.
 std::int32_t GadgetKindOf(HWND window);
 
+// ---- Colours --------------------------------------------------------------------------------
+
+// Colours are COLORREF values (0x00BBGGRR) in 32-bit integers.
+// Selectors of GadgetColourSet and ControlColourApply.
+inline constexpr std::int32_t COLOUR_BACKGROUND = 1;
+inline constexpr std::int32_t COLOUR_FRONT = 2;  // text or bar colour
+inline constexpr std::int32_t COLOUR_BOTH = 3;
+// Selectors of GadgetColourGet: 1 and 2 name a gadget by id, 3 and 4 a control by its handle.
+inline constexpr std::int32_t COLOUR_GET_GADGET_BACKGROUND = 1;
+inline constexpr std::int32_t COLOUR_GET_GADGET_FRONT = 2;
+inline constexpr std::int32_t COLOUR_GET_CONTROL_BACKGROUND = 3;
+inline constexpr std::int32_t COLOUR_GET_CONTROL_FRONT = 4;
+// Class codes of ControlColourApply.
+inline constexpr std::int32_t COLOUR_CLASS_OTHER = 0;
+inline constexpr std::int32_t COLOUR_CLASS_BY_MESSAGE = 1;  // rich edit, tooltip, tree, list view
+inline constexpr std::int32_t COLOUR_CLASS_SCROLLBAR = 2;
+inline constexpr std::int32_t COLOUR_CLASS_COMBOBOX = 3;
+inline constexpr std::int32_t COLOUR_CLASS_EXPLORER = 4;
+
+// Colours a gadget: sends the colour messages its class takes, updates its colour entry (the
+// colours that static texts, edit fields, list boxes and scroll bars are painted in) and
+// repaints it. Does nothing before the first window; an unknown id changes no entry.
+void GadgetColourSet(GadgetId id, std::int32_t background, std::int32_t front,
+                     std::int32_t selector);
+
+// A colour of a gadget's (1, 2) or a control handle's (3, 4) entry; 0 when there is none (then
+// 3 and 4 also raise the no-colour flag), before the first window and for other selectors.
+std::int64_t GadgetColourGet(std::int32_t identifier, std::int32_t selector);
+
+// Sends a control the colour messages its class takes (by exact class name; only the low byte
+// of the selector counts) and returns its COLOUR_CLASS_* code; toolkit windows and
+// "Container..." windows get a new background. Unknown classes and null handles: code 0.
+std::int32_t ControlColourApply(HWND control, std::int32_t background, std::int32_t front,
+                                std::int32_t selector);
+
+// The drop-down list colours of every combo box (any values); returns 1. Until the first call
+// the drop-down lists keep the system's colours.
+int ComboListColourSet(std::int32_t background, std::int32_t text);
+
+// Sets the one-shot flag that tells the window procedure a control has no colours (any value;
+// non-zero raises it); returns 1.
+int NoColourFlagSet(std::int32_t value);
+
+// Gives the window's class a solid background of the colour and repaints the window; the
+// brush it replaces is deleted only if this function made it. Returns 1, or 0 for a handle
+// that is no window of this process.
+int WindowBackgroundSet(HWND window, std::int32_t colour);
+
+// Window properties that the application sets on a toolkit window and the window procedure
+// reads: size limits (applied while "MINMAXFLAG" is 1, values in pixels) and, under
+// PROP_STATUSBAR_WINDOW (gadget_constants.h), the status bar that follows the window's size.
+// A tooltip's text is the property named by the decimal tool id, holding the address of the
+// text (shown cut to 79 characters). Absent properties mean no limits, no status bar, no text.
+inline constexpr const char* PROP_MINMAX_FLAG = "MINMAXFLAG";
+inline constexpr const char* PROP_MINIMAL_WIDTH = "MINIMALWIDTH";
+inline constexpr const char* PROP_MINIMAL_HEIGHT = "MINIMALHEIGHT";
+inline constexpr const char* PROP_MAXIMAL_WIDTH = "MAXIMALWIDTH";
+inline constexpr const char* PROP_MAXIMAL_HEIGHT = "MAXIMALHEIGHT";
+inline constexpr std::intptr_t MINMAX_APPLY = 1;
+
 // ---- Events ---------------------------------------------------------------------------------
 
 // One call reports what the previous call's dispatch parked, then retrieves and dispatches one

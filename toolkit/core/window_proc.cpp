@@ -1,8 +1,9 @@
-// MainWindowProc: the hook, parking, the close and resize answers, and the default procedure.
+// MainWindowProc: a thin switch that hands each message to its handler, then to the default.
 #include "toolkit/core/event_state.h"
 #include "toolkit/core/message_hooks.h"
 #include "toolkit/core/message_park.h"
 #include "toolkit/core/toolkit.h"
+#include "toolkit/core/window_proc_handlers.h"
 
 namespace {
 
@@ -32,15 +33,36 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
   LRESULT result = 0;
   if (WindowProcHookCall(window, message, wparam, lparam, &result)) return result;
 
-  // Parking never ends the processing: every message goes on below.
+  // Parking never ends the processing: every message goes on below. (No colour request is
+  // ever parked, so answering those after this point changes nothing.)
   MessagePark(window, message, wparam, lparam);
 
   switch (message) {
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+      if (OnColourRequest(window, message, wparam, lparam, &result)) return result;
+      break;
+    case WM_GETMINMAXINFO:
+      if (OnMinMaxInfo(window, lparam)) return 0;
+      break;
+    case RELAY_MESSAGE:
+      OnRelayMessage(window, wparam, lparam);
+      break;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      OnScrollStep(window, message, wparam, lparam);
+      break;
     case WM_CLOSE:
       if (OnClose(&result)) return result;
       break;
     case WM_SIZE:
+      OnStatusBarResize(window);
       OnSize(lparam);
+      break;
+    case WM_NOTIFY:
+      OnControlNotify(window, wparam, lparam);
       break;
     default:
       break;

@@ -1,0 +1,40 @@
+// Per-window behaviours read from window properties: size limits, the status bar, relaying.
+#include <windows.h>
+
+#include "toolkit/core/toolkit.h"
+#include "toolkit/core/window_proc_handlers.h"
+#include "toolkit/gadgets/gadget_constants.h"
+
+namespace {
+
+std::int32_t PropInt32(HWND window, const char* name) {
+  return static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(GetPropA(window, name)));
+}
+
+}  // namespace
+
+bool OnMinMaxInfo(HWND window, LPARAM info) {
+  if (reinterpret_cast<std::intptr_t>(GetPropA(window, PROP_MINMAX_FLAG)) != MINMAX_APPLY) {
+    return false;
+  }
+  auto* limits = reinterpret_cast<MINMAXINFO*>(info);
+  limits->ptMinTrackSize = {PropInt32(window, PROP_MINIMAL_WIDTH),
+                            PropInt32(window, PROP_MINIMAL_HEIGHT)};
+  limits->ptMaxTrackSize = {PropInt32(window, PROP_MAXIMAL_WIDTH),
+                            PropInt32(window, PROP_MAXIMAL_HEIGHT)};
+  return true;
+}
+
+// Any program can send this message: only client-area mouse messages are relayed, so that no
+// one can post a window its WM_CLOSE, WM_QUIT or a toolkit notification this way.
+void OnRelayMessage(HWND window, WPARAM identifier, LPARAM message) {
+  const auto relayed = static_cast<UINT>(static_cast<std::uint64_t>(message) & 0xFFFFFFFF);
+  if (relayed < WM_MOUSEFIRST || relayed > WM_MOUSELAST) return;
+  SetForegroundWindow(window);
+  PostMessageA(window, relayed, identifier, -1);
+}
+
+void OnStatusBarResize(HWND window) {
+  HWND status_bar = reinterpret_cast<HWND>(GetPropA(window, PROP_STATUSBAR_WINDOW));
+  if (status_bar != nullptr) SendMessageA(status_bar, WM_SIZE, 0, 0);
+}

@@ -1,0 +1,23 @@
+// The handlers that MainWindowProc calls, one per message; each answers only what it names.
+#pragma once
+
+#include <windows.h>
+
+// WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX, WM_CTLCOLORSCROLLBAR, WM_CTLCOLORSTATIC: true with the
+// brush in *result for a control with colours; false leaves the control to the default answer.
+bool OnColourRequest(HWND window, UINT message, WPARAM dc, LPARAM control, LRESULT* result);
+
+// WM_GETMINMAXINFO: true when the window's own limits were written.
+bool OnMinMaxInfo(HWND window, LPARAM info);
+
+// RELAY_MESSAGE: an outside program's mouse message, posted to the window as its own.
+void OnRelayMessage(HWND window, WPARAM identifier, LPARAM message);
+
+// WM_HSCROLL, WM_VSCROLL: steps the scroll bar (or the window's own bar).
+void OnScrollStep(HWND window, UINT message, WPARAM code, LPARAM control);
+
+// WM_SIZE: the window's status bar re-lays itself out.
+void OnStatusBarResize(HWND window);
+
+// WM_NOTIFY: control notifications parked or posted as toolkit notifications.
+void OnControlNotify(HWND window, WPARAM wparam, LPARAM header);
