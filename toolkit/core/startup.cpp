@@ -8,10 +8,8 @@ namespace {
 // The order is written down here because the order of static initialisation across files is
 // unspecified: the scan list first, the core's own start-up last.
 constexpr void (*kInitialisers[])() = {
-    ExplorerScanListInit,
-    ShortcutMasterInit,
-    ImageLoaderInit,
-    ToolkitStartup,
+    ExplorerScanListInit, ShortcutMasterInit, TabStopNavigationInit,
+    ImageLoaderInit,      ToolkitStartup,
 };
 
 struct StartupRunner {
