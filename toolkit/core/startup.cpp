@@ -8,8 +8,11 @@ namespace {
 // The order is written down here because the order of static initialisation across files is
 // unspecified: the scan list first, the core's own start-up last.
 constexpr void (*kInitialisers[])() = {
-    ExplorerScanListInit, ShortcutMasterInit, TabStopNavigationInit,
-    ImageLoaderInit,      ToolkitStartup,
+    ExplorerScanListInit,
+    ShortcutMasterInit,
+    TabStopInit,
+    ImageLoaderInit,
+    ToolkitStartup,
 };
 
 struct StartupRunner {

@@ -41,7 +41,7 @@ inline constexpr char CLASS_SPLITTER[] = "SplitterGadget";
 // Picture gadget: a visible child static that reports clicks (WS_CHILD | WS_VISIBLE | SS_NOTIFY).
 inline constexpr char PICTURE_CLASS[] = "static";
 inline constexpr std::uint32_t PICTURE_BASE_STYLE = 0x50000100u;
-inline constexpr std::int32_t PICTURE_STYLE_BITMAP = 14;          // SS_BITMAP, exactly
+inline constexpr std::int32_t PICTURE_STYLE_BITMAP = 14;  // SS_BITMAP, exactly
 inline constexpr std::uint32_t PICTURE_BORDER_EX_STYLE = 0x200u;  // WS_EX_CLIENTEDGE
 
 // Tab-stop navigation: the stop order starts with 101 slots and grows 50 past the last stop.

@@ -74,6 +74,6 @@ void TabStopNavigate(HWND window, unsigned command) {
   TabStopMove(stop, window, command, stop == 0 ? TABSTOP_MODE_FIRST : mode);
 }
 
-void TabStopNavigationInit() {
+void TabStopInit() {
   TabStopCommandHandlerSet(&TabStopNavigate);
 }
