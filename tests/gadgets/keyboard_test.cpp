@@ -188,13 +188,14 @@ TEST_F(Keyboard, EditorsKeepTab_AFirstChildToolbarIsAStopByItsHandle) {
   HWND fixed = Gadget(12, "RichEdit20A", ES_MULTILINE | ES_READONLY, 40, 40);  // read-only
   HWND edit = Gadget(13, "Edit", 0, 70, 40);
   HWND sci = Gadget(14, "Scintilla", 0, 100, 40);
+  HWND alias = Gadget(LOWORD(toolbar), "Edit", 0, 130, 40);  // the id that Wine takes for it
   // clang-format off
   const Row rows[] = {
       {rich, "Tab", TABSTOP_NEXT, rich}, {rich, "shift+Tab", TABSTOP_PREVIOUS, rich},
       {rich, "ctrl+Tab", TABSTOP_FORCE_NEXT, fixed}, {fixed, "Tab", TABSTOP_NEXT, edit},
       {sci, "Tab", TABSTOP_NEXT, sci}, {sci, "shift+Tab", TABSTOP_PREVIOUS, sci},
-      {edit, "shift+Tab", TABSTOP_PREVIOUS, fixed}, {sci, "ctrl+Tab", TABSTOP_FORCE_NEXT, toolbar},
-      {toolbar, "Tab", TABSTOP_NEXT, rich}};
+      {edit, "shift+Tab", TABSTOP_PREVIOUS, fixed}, {sci, "ctrl+Tab", TABSTOP_FORCE_NEXT, alias},
+      {alias, "Tab", TABSTOP_NEXT, toolbar}, {toolbar, "Tab", TABSTOP_NEXT, rich}};
   // clang-format on
   for (const Row& row : rows) Expect(row);
   char text[8] = {};

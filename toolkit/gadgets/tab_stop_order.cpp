@@ -72,7 +72,10 @@ bool TabStopCollect(HWND window, TabStopOrder& order) {
 
 HWND TabStopTarget(std::int64_t stop) {
   HWND as_window = AsWindow(stop);
-  if (WindowClassNameGet(as_window) == CLASS_TOOLBAR) return as_window;
+  // Only its full handle names the toolbar: the window manager also takes the handle's low word
+  // for it, and that number may well be a gadget id.
+  const bool full_handle = GetWindow(GetParent(as_window), GW_CHILD) == as_window;
+  if (full_handle && WindowClassNameGet(as_window) == CLASS_TOOLBAR) return as_window;
   HWND gadget = GadgetWindowOf(static_cast<GadgetId>(stop));
   if (WindowClassNameGet(gadget) != CLASS_EXPLORER_GADGET) return gadget;
   // An explorer gadget is entered through its inner list.
