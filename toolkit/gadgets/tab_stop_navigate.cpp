@@ -1,4 +1,6 @@
 // What Tab, Shift+Tab and Ctrl+Tab do where they are pressed: editors keep Tab, else move on.
+#include <string>
+
 #include "toolkit/core/registries.h"
 #include "toolkit/core/startup.h"
 #include "toolkit/core/tab_stop_seam.h"

@@ -35,7 +35,7 @@ bool MoveTarget(std::int64_t stop, HWND window, unsigned command, int mode, std:
                      (mode == TABSTOP_MODE_FIRST && (tab || force)) ||
                      (mode == TABSTOP_MODE_FORCE && force);
   if (!valid) return false;
-  TabStopOrder order(TABSTOP_ORDER_SLOTS);
+  TabStopOrder order;
   if (!TabStopCollect(window, order)) return false;
   if (mode == TABSTOP_MODE_FIRST) {
     *target = order.front();
