@@ -38,6 +38,9 @@ inline constexpr int HOOK_ENABLED = 100;
 
 // Window properties read or written by the core.
 inline constexpr const char* PROP_TABSTOP_ENABLE = "tabstopenable";
+// The gadget Tab last focused (one r, exactly so), and the one to focus on re-activation.
+inline constexpr const char* PROP_TABSTOP_CURRENT_GADGET = "tabstopcurentgadget";
+inline constexpr const char* PROP_TABSTOP_ACTIVE_WINDOW = "tabstop_act_win";
 inline constexpr const char* PROP_PAGE_STEP = "pagestep";
 inline constexpr const char* PROP_EVENT_MOUSE_BUTTON = "eventmousebutton";
 inline constexpr const char* PROP_PANEL_EVENT = "panelevent";

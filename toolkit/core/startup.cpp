@@ -10,6 +10,7 @@ namespace {
 constexpr void (*kInitialisers[])() = {
     ExplorerScanListInit,
     ShortcutMasterInit,
+    TabStopInit,
     ImageLoaderInit,
     ToolkitStartup,
 };

@@ -4,6 +4,7 @@
 // Each is defined by its own module; startup.cpp runs them in this order.
 void ExplorerScanListInit();  // explorer: the scan list (first of all)
 void ShortcutMasterInit();    // shortcuts: the master table
+void TabStopInit();           // tab stops: the handler of the three Tab commands
 void ImageLoaderInit();       // images: GDI+ start-up
 void ToolkitStartup();        // core: pump table, notification copies, column click (last)
 

@@ -178,6 +178,26 @@ void EventPollThrottle(std::int64_t n);
 int ScrollPageStepSet(GadgetId id, std::int64_t step);
 int ScrollPageStepSetHandle(HWND window, std::int64_t step);
 
+// ---- Keyboard shortcuts and Tab navigation ---------------------------------------------------
+
+// Binds key (a VK_ code; low 16 bits kept) with modifiers (FSHIFT, FCONTROL, FALT; FVIRTKEY is
+// always added) to command (low 16 bits kept) on a top-level window: pressing it there or in a
+// child gives EVENT_MENU with the command. A shortcut with the same command gets the new key
+// instead (a command above 65535 never is the same: it is added). Returns the window's new
+// accelerator table; null if it could not be made (the window then keeps the shortcuts it had) or
+// for a null window (nothing changes).
+HACCEL ShortcutAdd(HWND window, std::int32_t modifiers, std::int32_t key, std::int32_t command);
+
+// Drops all shortcuts of the window. Tab navigation's go too and do not come back with more
+// stops. A window without shortcuts, or null, changes nothing. No result.
+void ShortcutRemoveAll(HWND window);
+
+// Makes the gadget a Tab stop of the top-level window (stops are visited in ascending id
+// order; id 0 never is one); the first stop adds the window's Tab, Shift+Tab and Ctrl+Tab
+// shortcuts. Does nothing unless the first WindowOpen asked for tab stops, or for a null
+// window. No result.
+void TabStopEnrol(HWND window, GadgetId id);
+
 // ---- Hooks ----------------------------------------------------------------------------------
 
 // Called first for every message of a toolkit window; a non-zero result answers the message.

@@ -1,5 +1,6 @@
 // MainWindowProc: a thin switch that hands each message to its handler, then to the default.
 #include "toolkit/core/event_state.h"
+#include "toolkit/core/focus_restore.h"
 #include "toolkit/core/message_hooks.h"
 #include "toolkit/core/message_park.h"
 #include "toolkit/core/toolkit.h"
@@ -17,6 +18,15 @@ void OnSize(LPARAM lparam) {
   EventStateRecord& state = EventStateMutable();
   state.size_width = LOWORD(lparam);
   state.size_height = HIWORD(lparam);
+}
+
+// Both go on to the default procedure, which focuses the window itself on activation.
+void OnActivate(HWND window, WPARAM wparam) {
+  FocusRestoreRemember(window, wparam);
+}
+
+void OnSetFocus(HWND window) {
+  FocusRestoreApply(window);
 }
 
 LRESULT DefaultAnswer(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -63,6 +73,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
       break;
     case WM_NOTIFY:
       OnControlNotify(window, wparam, lparam);
+      break;
+    case WM_ACTIVATE:
+      OnActivate(window, wparam);
+      break;
+    case WM_SETFOCUS:
+      OnSetFocus(window);
       break;
     default:
       break;

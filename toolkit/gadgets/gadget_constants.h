@@ -1,6 +1,7 @@
 // Constants shared by the gadget modules: names fixed once, used by the logic and the tests.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 // Image loading: GDI+ start-up version, and the alpha bits forced into the background colour.
@@ -39,3 +40,14 @@ inline constexpr char PICTURE_CLASS[] = "static";
 inline constexpr std::uint32_t PICTURE_BASE_STYLE = 0x50000100u;
 inline constexpr std::int32_t PICTURE_STYLE_BITMAP = 14;  // SS_BITMAP, exactly
 inline constexpr std::uint32_t PICTURE_BORDER_EX_STYLE = 0x200u;  // WS_EX_CLIENTEDGE
+
+// Tab-stop navigation: the stop order starts with 101 slots and grows 50 past the last stop.
+inline constexpr std::size_t TABSTOP_ORDER_SLOTS = 101;
+inline constexpr std::size_t TABSTOP_ORDER_GROWTH = 50;
+// Gadget creators look for their top-level toolkit window through at most this many windows.
+inline constexpr int TABSTOP_ENROL_SEARCH_LIMIT = 1001;
+inline constexpr char PROP_TABSTOP_SHORTCUT[] = "tabstopshortcut";
+// Exact class names, and upper-cased ones of the editors that use Tab themselves.
+inline constexpr char CLASS_TOOLBAR[] = "ToolbarWindow32";
+inline constexpr const char* TABSTOP_RICH_EDIT_CLASSES[] = {"RICHEDIT20W", "RICHEDIT20A"};
+inline constexpr char TABSTOP_EDITOR_CLASS[] = "SCINTILLA";

@@ -2,6 +2,7 @@
 #include "toolkit/gadgets/shortcut_master.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #include "toolkit/core/startup.h"
 
@@ -17,6 +18,17 @@ void ShortcutMasterInit() {
   if (master_entries != nullptr) return;
   master_entries = static_cast<ShortcutEntry*>(std::calloc(1, sizeof(ShortcutEntry)));
   if (master_entries != nullptr) master_size = 1;
+}
+
+bool ShortcutMasterGrow() {
+  const std::int32_t new_size = master_size + 1;
+  void* grown =
+      std::realloc(master_entries, sizeof(ShortcutEntry) * static_cast<std::size_t>(new_size));
+  if (grown == nullptr) return false;
+  master_entries = static_cast<ShortcutEntry*>(grown);
+  std::memset(master_entries + master_size, 0, sizeof(ShortcutEntry));
+  master_size = new_size;
+  return true;
 }
 
 ShortcutEntry* ShortcutMasterEntries() {

@@ -7,3 +7,6 @@
 
 ShortcutEntry* ShortcutMasterEntries();
 std::int32_t ShortcutMasterSize();
+
+// Appends one free (zero-filled) entry; false if memory ran out, the table then unchanged.
+bool ShortcutMasterGrow();

@@ -1,0 +1,242 @@
+// Shortcuts and Tab navigation with real keys: per-window tables, rebinding, entry reuse, a
+// failed table, stops in id order, editors, a toolbar, 150 stops, the focus given back.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "tests/support/wine_host.h"
+#include "toolkit/core/toolkit.h"
+#include "toolkit/gadgets/shortcut_master.h"
+#include "toolkit/gadgets/tab_stop.h"
+
+namespace {
+
+using Fields = std::tuple<int, int, int>;  // fVirt, key, cmd
+
+HWND Open(int x) {
+  return WindowOpen("keys", x, 50, 300, 230,
+                    WS_VISIBLE | WS_OVERLAPPEDWINDOW | WINDOW_STYLE_TABSTOP_REQUEST, 0, nullptr);
+}
+
+// Made as gadget creators make them: registered, then enrolled from the current window.
+HWND Gadget(GadgetId id, const char* class_name = "Edit", DWORD style = 0, int x = 0, int y = 0) {
+  HWND gadget =
+      CreateWindowExA(0, class_name, "", WS_CHILD | WS_VISIBLE | style, x, y, 16, 16,
+                      CurrentWindowGet(), reinterpret_cast<HMENU>(INT_PTR{id}), nullptr, nullptr);
+  GadgetRegister(id, gadget);
+  TabStopEnrolGadget(id);
+  return gadget;
+}
+
+// Real keys pressed with `focus` focused in its foreground window: the id of the EVENT_MENU
+// they give, or minus the code of a Tab that came as a plain key.
+std::int64_t Press(HWND focus, const std::string& keys) {
+  SetForegroundWindow(GetAncestor(focus, GA_ROOT));
+  SetFocus(focus);
+  PumpFor(50);  // the first key after a window appears can be lost otherwise
+  PollDrain();
+  EXPECT_TRUE(HostKeys(keys));
+  const auto codes = PollUntil([](std::int32_t code) {
+    return code == EVENT_MENU || (code == WM_KEYDOWN && EventDetail() == VK_TAB);
+  });
+  return codes.empty() ? 0 : codes.back() == EVENT_MENU ? EventSourceId() : -codes.back();
+}
+
+// Focus on `from`, press `keys`: EVENT_MENU `command` comes, and the focus is on `to`.
+// clang-format off
+struct Row { HWND from; const char* keys; unsigned command; HWND to; };
+// clang-format on
+
+void Expect(const Row& row) {
+  EXPECT_EQ(Press(row.from, row.keys), row.command) << row.keys << " from " << GadgetIdOf(row.from);
+  EXPECT_EQ(GetFocus(), row.to) << row.keys << " from " << GadgetIdOf(row.from);
+}
+
+std::vector<Fields> Records(HACCEL table) {
+  std::vector<ACCEL> records(CopyAcceleratorTableA(table, nullptr, 0));
+  CopyAcceleratorTableA(table, records.data(), static_cast<int>(records.size()));
+  std::vector<Fields> fields;
+  for (const ACCEL& r : records) fields.emplace_back(r.fVirt, r.key, r.cmd);
+  return fields;
+}
+
+// Stands in for an editor that keeps Tab: records the key messages sent to it as "d9 u9 " for
+// Tab down and up (real presses carry a repeat count in lParam; the navigation's own have none).
+std::string editor_keys;
+LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if ((message == WM_KEYDOWN || message == WM_KEYUP) && lparam == 0) {
+    editor_keys += (message == WM_KEYDOWN ? "d" : "u") + std::to_string(wparam) + " ";
+  }
+  return DefWindowProcA(window, message, wparam, lparam);
+}
+
+class Keyboard : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    // The first window of the program turns tab stops on; the picture does not enrol.
+    window_ = Open(20);
+    PictureGadgetCreate(7, 0, 0, 16, 16, nullptr, 0, SS_ICON);
+    EXPECT_EQ(GetPropA(window_, "tabstopshortcut"), nullptr);
+    for (GadgetId id : {3, 1, 0}) Gadget(id, "Edit", 0, 10 + 30 * id, 10);
+    CurrentWindowSet(CreateWindowExA(0, "Static", "", WS_CHILD | WS_VISIBLE, 10, 40, 100, 40,
+                                     window_, nullptr, nullptr, nullptr));
+    Gadget(2);  // enrolled in the top-level window above its container
+  }
+  static HWND At(GadgetId id) { return id < 0 ? window_ : GadgetWindowOf(id); }
+  static inline HWND window_ = nullptr;
+};
+
+TEST_F(Keyboard, ShortcutsFireInTheirOwnWindowAndItsGadgets) {
+  HWND first = Open(340);
+  ASSERT_NE(ShortcutAdd(first, FCONTROL, 'S', 5), nullptr);
+  EXPECT_EQ(ShortcutAdd(nullptr, FCONTROL, 'S', 6), nullptr);
+  EXPECT_EQ(Press(first, "ctrl+s"), 5);
+  EXPECT_EQ(Press(Gadget(21), "ctrl+s"), 5);
+  ASSERT_NE(ShortcutAdd(Open(660), FCONTROL, 'S', 6), nullptr);  // gadgets now go in there
+  EXPECT_EQ(Press(Gadget(22), "ctrl+s"), 6);
+}
+
+TEST_F(Keyboard, SameCommandIsRebound_SameKeyIsAnotherRecord_CommandsKeep16Bits) {
+  HWND window = Open(340);
+  ShortcutAdd(window, FCONTROL, 'S', 5);
+  const int control = FVIRTKEY | FCONTROL;
+  const Fields rebound{control | FSHIFT, 'S', 5}, same_key{control, 'S', 6}, cut{control, 'K', 6};
+  EXPECT_EQ(Records(ShortcutAdd(window, FCONTROL | FSHIFT, 'S', 5)), std::vector{rebound});
+  EXPECT_EQ(Records(ShortcutAdd(window, FCONTROL, 'S', 6)), (std::vector{rebound, same_key}));
+  EXPECT_EQ(Records(ShortcutAdd(window, FCONTROL, 0x10000 | 'K', 0x10006)),
+            (std::vector{rebound, same_key, cut}));
+}
+
+TEST_F(Keyboard, RemoveAllThenAddReusesOnlyAFreeLastEntry) {
+  HWND below = Open(340), last = Open(660);
+  ShortcutAdd(below, FCONTROL, 'S', 5);
+  ShortcutAdd(last, FCONTROL, 'S', 5);
+  const std::int32_t master = ShortcutMasterSize(), pump = ShortcutTableSize();
+  const ShortcutEntry& pumped = ShortcutTableEntries()[ShortcutTableLast()];
+  ASSERT_EQ(pumped.window, last);
+  ShortcutRemoveAll(last);
+  EXPECT_EQ(pumped.table, nullptr);
+  const HACCEL table = ShortcutAdd(last, FCONTROL, 'Q', 8);
+  EXPECT_EQ(ShortcutMasterSize(), master);
+  EXPECT_EQ(ShortcutTableSize(), pump);
+  EXPECT_EQ(pumped.table, table);
+  EXPECT_EQ(Press(last, "ctrl+q"), 8);
+  ShortcutRemoveAll(below);
+  ShortcutAdd(below, FCONTROL, 'S', 5);
+  EXPECT_EQ(ShortcutMasterSize(), master + 1);  // a free entry below the last stays free
+}
+
+TEST_F(Keyboard, AFailedTableCreationKeepsTheOldShortcuts) {
+  HWND window = Open(340);
+  ShortcutAdd(window, FCONTROL, 'S', 5);
+  // User objects are capped (Wine: about 32,700 handles in all; Windows: 10,000 per process):
+  // with all of them taken, the next accelerator table cannot be made.
+  std::vector<HACCEL> filler;
+  ACCEL one = {FVIRTKEY, VK_F12, 1};
+  for (HACCEL table; filler.size() < 100000 && (table = CreateAcceleratorTableA(&one, 1));) {
+    filler.push_back(table);
+  }
+  const HACCEL failed = ShortcutAdd(window, FCONTROL, 'T', 6);
+  for (HACCEL table : filler) DestroyAcceleratorTable(table);
+  EXPECT_EQ(failed, nullptr);
+  EXPECT_EQ(Press(window, "ctrl+s"), 5);
+}
+
+TEST_F(Keyboard, TabStepsInIdOrderFromAStopOrGoesFirstFromTheWindow) {
+  // clang-format off
+  const Row rows[] = {
+      {At(1), "Tab", TABSTOP_NEXT, At(2)}, {At(2), "Tab", TABSTOP_NEXT, At(3)},
+      {At(3), "Tab", TABSTOP_NEXT, At(1)}, {At(1), "shift+Tab", TABSTOP_PREVIOUS, At(3)},
+      {At(1), "ctrl+Tab", TABSTOP_FORCE_NEXT, At(2)}, {window_, "Tab", TABSTOP_NEXT, At(1)},
+      {window_, "shift+Tab", TABSTOP_PREVIOUS, At(1)},
+      {window_, "ctrl+Tab", TABSTOP_FORCE_NEXT, At(1)}};
+  // clang-format on
+  for (const Row& row : rows) Expect(row);
+}
+
+TEST_F(Keyboard, HiddenAndDisabledStopsAreSkipped_WithoutStopsTheKeysAreStillEvents) {
+  ShowWindow(At(2), SW_HIDE);
+  Expect({At(1), "Tab", TABSTOP_NEXT, At(3)});
+  EnableWindow(At(3), FALSE);
+  Expect({At(1), "Tab", TABSTOP_NEXT, At(1)});
+  ShowWindow(At(1), SW_HIDE);
+  // clang-format off
+  const Row rows[] = {{window_, "Tab", TABSTOP_NEXT, window_},
+      {window_, "shift+Tab", TABSTOP_PREVIOUS, window_},
+      {window_, "ctrl+Tab", TABSTOP_FORCE_NEXT, window_}};
+  // clang-format on
+  for (const Row& row : rows) Expect(row);
+  ShowWindow(At(1), SW_SHOW);
+  ShowWindow(At(2), SW_SHOW);
+  EnableWindow(At(3), TRUE);
+}
+
+TEST_F(Keyboard, EditorsKeepTab_AFirstChildToolbarIsAStopByItsHandle) {
+  ASSERT_NE(LoadLibraryA("riched20.dll"), nullptr);
+  WNDCLASSA editor = {};
+  editor.lpfnWndProc = EditorProc;
+  editor.lpszClassName = "Scintilla";
+  ASSERT_NE(RegisterClassA(&editor), 0);
+  Open(340);
+  HWND toolbar = CreateWindowExA(0, "ToolbarWindow32", "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
+                                 CurrentWindowGet(), nullptr, nullptr, nullptr);
+  HWND rich = Gadget(11, "RichEdit20A", ES_MULTILINE, 10, 40);
+  HWND fixed = Gadget(12, "RichEdit20A", ES_MULTILINE | ES_READONLY, 40, 40);  // read-only
+  HWND edit = Gadget(13, "Edit", 0, 70, 40);
+  HWND sci = Gadget(14, "Scintilla", 0, 100, 40);
+  HWND alias = Gadget(LOWORD(toolbar), "Edit", 0, 130, 40);  // the id that Wine takes for it
+  // clang-format off
+  const Row rows[] = {
+      {rich, "Tab", TABSTOP_NEXT, rich}, {rich, "shift+Tab", TABSTOP_PREVIOUS, rich},
+      {rich, "ctrl+Tab", TABSTOP_FORCE_NEXT, fixed}, {fixed, "Tab", TABSTOP_NEXT, edit},
+      {sci, "Tab", TABSTOP_NEXT, sci}, {sci, "shift+Tab", TABSTOP_PREVIOUS, sci},
+      {edit, "shift+Tab", TABSTOP_PREVIOUS, fixed}, {sci, "ctrl+Tab", TABSTOP_FORCE_NEXT, alias},
+      {alias, "Tab", TABSTOP_NEXT, toolbar}, {toolbar, "Tab", TABSTOP_NEXT, rich}};
+  // clang-format on
+  for (const Row& row : rows) Expect(row);
+  char text[8] = {};
+  GetWindowTextA(rich, text, sizeof text);
+  EXPECT_STREQ(text, "\t\t");
+  EXPECT_EQ(editor_keys, "d9 u9 d16 d9 u9 u16 ");  // VK_TAB 9, VK_SHIFT 16
+  DestroyWindow(toolbar);  // its handle's low word must not pass for a gadget id later on
+}
+
+TEST_F(Keyboard, AHundredAndFiftyStopsAreAllVisited_RemoveAllEndsNavigationForGood) {
+  HWND window = Open(660);
+  for (GadgetId id = 1150; id > 1000; --id) Gadget(id, "Edit", 0, id % 15 * 18, id / 15 % 10 * 18);
+  std::string keys = "--delay 5";
+  for (int i = 0; i < 150; ++i) keys += " Tab";
+  std::vector<GadgetId> visited, expected;
+  for (GadgetId id = 1002; id <= 1151; ++id) expected.push_back(id == 1151 ? 1001 : id);
+  Expect({GadgetWindowOf(1150), "Tab", TABSTOP_NEXT, GadgetWindowOf(1001)});
+  ASSERT_TRUE(HostKeys(keys));
+  const auto record = [&visited](std::int32_t code) {
+    if (code == EVENT_MENU) visited.push_back(GadgetIdOf(GetFocus()));
+    return visited.size() == 150;
+  };
+  PollUntil(record, 30000);
+  EXPECT_EQ(visited, expected);
+
+  ShortcutRemoveAll(window);
+  TabStopEnrol(window, 1151);  // does not bring the Tab keys back
+  EXPECT_EQ(Press(window, "Tab"), -WM_KEYDOWN);
+  EXPECT_EQ(GetFocus(), window);
+}
+
+TEST_F(Keyboard, TheGadgetLastReachedByTabGetsTheFocusBackOnReactivation) {
+  HWND other = Open(400);
+  ASSERT_EQ(Press(At(1), "Tab"), TABSTOP_NEXT);
+  for (HWND window : {other, window_}) {
+    POINT client = {0, 0};
+    ClientToScreen(window, &client);  // a real click on the caption activates the window
+    ASSERT_TRUE(HostClick(client.x + 40, client.y - GetSystemMetrics(SM_CYCAPTION) / 2));
+    PollUntil([window](std::int32_t) { return GetForegroundWindow() == window; });
+  }
+  EXPECT_EQ(GetFocus(), At(2));
+}
+
+}  // namespace
