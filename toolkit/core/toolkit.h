@@ -33,6 +33,8 @@ HWND FrameClientSet(HWND client);
 HWND GadgetWindowOf(GadgetId id);
 GadgetId GadgetIdOf(HWND window);
 void GadgetUnregister(GadgetId id);
+// Enters (control, background, text colour) whole: 1, or 0 before the first window or when
+// memory ran out (nothing is then entered).
 int ColourEntryAdd(HWND control, std::int64_t background, std::int64_t text);
 void TabStopEntryRemove(GadgetId id);
 
@@ -64,7 +66,7 @@ std::int64_t EventItemColumn();
 std::int64_t EventItemIndex();
 std::int32_t EventColumnClickTake();  // then -1
 std::int64_t EventItemKeyFlags();
-std::int64_t EventTreeItem();
+std::int64_t EventTreeItem();  // the whole HTREEITEM of the last selection change
 std::int64_t EventTreeGadgetTake();  // then 0
 
 // The MSG that the last call retrieved; valid until the next EventWait/EventPoll.
