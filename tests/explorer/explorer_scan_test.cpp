@@ -127,8 +127,11 @@ TEST(ExplorerDrives, TheDriveListIsTheMachinesAndARootGetsDotDotAtItsFirstFolder
   TestGadget gadget;
   EXPECT_EQ(ExplorerScan(&gadget.data, "\\"), static_cast<int64_t>(roots.size()));
   EXPECT_EQ(Names(gadget.list), roots);
-  for (const ExplorerEntry* e = gadget.list.head; e; e = e->next)
-    EXPECT_EQ(e->size, ExplorerDriveSize(e->name)) << e->name;
+  for (const ExplorerEntry* e = gadget.list.head; e; e = e->next) {
+    ULARGE_INTEGER total{};  // the drive's capacity as the system gives it; 0 when unreadable
+    EXPECT_EQ(e->size, GetDiskFreeSpaceExA(e->name, nullptr, &total, nullptr) ? total.QuadPart : 0)
+        << e->name;
+  }
   // C:\ holds folders: ".." comes first with the root's path, once; no "." ever.
   ASSERT_GE(ExplorerScan(&gadget.data, "C:\\"), 2);
   EXPECT_STREQ(gadget.list.head->path, "C:\\..");
@@ -136,27 +139,37 @@ TEST(ExplorerDrives, TheDriveListIsTheMachinesAndARootGetsDotDotAtItsFirstFolder
   EXPECT_EQ(std::ranges::count(Names(gadget.list), "."), 0);
 }
 
-// Drives and shares that only the Unix side can make: dosdevices links of the prefix.
-TEST(ExplorerDrives, ARootWithoutFoldersAndAShareRootMakeNoDotDotButAFolderBelowDoes) {
+// Drives and shares that only the Unix side can make: dosdevices links of the prefix. R: holds
+// files only, S: a folder and a file.
+TEST(ExplorerDrives, DotDotAtARootOnlyWithAFolderAndNeverAtAShareRoot) {
   const std::string target = "/tmp/vantrel-explorer-" + std::to_string(GetCurrentProcessId());
-  ASSERT_TRUE(HostRun("mkdir -p " + target + "/drive " + target + "/share/dir && cd " + target +
-                      " && touch drive/one.txt drive/two.txt share/top.txt"));
+  ASSERT_TRUE(HostRun("mkdir -p " + target + "/drive " + target + "/rooted/d1 " + target +
+                      "/share/dir && cd " + target +
+                      " && touch drive/one.txt drive/two.txt rooted/f.txt share/top.txt"));
+  const int64_t all = EXPLORER_LIST_ALL;
+  const int32_t on = EXPLORER_FIRST_ONLY_ON, off = EXPLORER_FIRST_ONLY_OFF;
   // clang-format off
-  const struct { const char *device, *leaf, *path; int32_t shareRoot; int64_t count; const char* shown; } rows[] = {
-      {"r:", "drive", "R:\\", 0, 2, "one.txt|two.txt"},
-      {"unc/vantrelhost/share", "share", "\\\\vantrelhost\\share\\", -1, 2, "dir top.txt"},
-      {"unc/vantrelhost/share", "share", "\\\\vantrelhost\\share\\dir\\", 0, 1, ".."},
+  const struct { const char *device, *leaf, *path; int64_t listMode; int32_t firstOnly, shareRoot; int64_t count; const char* shown; } rows[] = {
+      {"r:", "drive", "R:\\", all, off, 0, 2, "one.txt|two.txt"},
+      {"s:", "rooted", "S:\\", all, off, 0, 3, ".. d1 f.txt"},
+      {"s:", "rooted", "S:\\", all, on, 0, 2, ".. d1"},  // the made ".." and the first folder
+      {"s:", "rooted", "S:\\", EXPLORER_LIST_FILES, off, 0, 1, "f.txt"},  // no ".." at a root
+      {"unc/vantrelhost/share", "share", "\\\\vantrelhost\\share\\", all, off, -1, 2, "dir top.txt"},
+      {"unc/vantrelhost/share", "share", "\\\\vantrelhost\\share\\dir\\", all, off, 0, 1, ".."},
   };
   // clang-format on
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.path);
+    SCOPED_TRACE(testing::Message() << row.path << ", list mode " << row.listMode);
     const std::string link = "\\\"$WINEPREFIX/dosdevices/" + std::string(row.device) + "\\\"";
     ASSERT_TRUE(HostRun("mkdir -p \\\"$(dirname " + link + ")\\\" && ln -sfn " + target + "/" +
                         row.leaf + " " + link));
     TestGadget gadget;
+    gadget.data.listMode = row.listMode;
+    ExplorerFirstOnlySet(row.firstOnly);
     EXPECT_EQ(ExplorerIsShareRoot(row.path), row.shareRoot);
     EXPECT_EQ(ExplorerScan(&gadget.data, row.path), row.count);
     EXPECT_EQ(Shown(Names(gadget.list), row.shown), row.shown);
+    EXPECT_EQ(ExplorerFirstOnlyGet(), off);
     HostRun("rm -f " + link);
   }
   HostRun("rm -rf " + target);
