@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <iterator>
+#include <tuple>
 
 #include "tests/explorer/explorer_test_support.h"
 #include "toolkit/explorer/explorer_text.h"
@@ -19,10 +20,7 @@ TEST(IndexStack, GrowsAndShrinksAtTheTabledPointsAndGivesValuesBackInReverse) {
       {{1, 0, -1, INT64_MIN}, 50, {0,1,1, 1,1,2, 2,1,3, 3,1,4, 4,1,5, 5,1,6, 6,2,8, 8,2,10, 10,2,12, 12,2,14, 14,2,16,
                16,2,18, 18,3,21, 21,3,24, 24,3,27, 27,3,30, 30,3,33, 33,3,36, 36,4,40, 40,5,45, 45,5,50},
           {45, 40, 35, 34, 32, 28, 24, 21, 18, 15, 14, 12, 10, 8, 6, 4, 3, 2, 1, 0}},
-      {{1024}, 9601, {0,1024,1024, 1024,1024,2048, 2048,1024,3072, 3072,1024,4096, 4096,1024,5120,
-                    5120,1280,6400, 6400,1600,8000, 8000,1600,9600, 9600,1920,11520}, {}},  // down: untabled
-      {{1024}, 1025, {0,1024,1024, 1024,1024,2048}, {1024, 0}},
-  };
+      {{1024}, 1025, {0,1024,1024, 1024,1024,2048}, {1024, 0}}};
   // clang-format on
   for (const auto& row : rows)
     for (int64_t step : row.steps) {
@@ -39,7 +37,7 @@ TEST(IndexStack, GrowsAndShrinksAtTheTabledPointsAndGivesValuesBackInReverse) {
         if (stack.capacity != was) shrunk.push_back(stack.capacity);
       }
       EXPECT_EQ(grown, row.grown);
-      EXPECT_EQ(row.shrunk.empty() ? row.shrunk : shrunk, row.shrunk);
+      EXPECT_EQ(shrunk, row.shrunk);
       EXPECT_EQ(stack.items, nullptr);
     }
 }
@@ -50,8 +48,7 @@ TEST(IndexStack, PoppedSlotsReadZeroAndImpossibleGrowthIsRefused) {
   EXPECT_EQ(IndexStackPop(&stack), 0u);  // empty: nothing to take
   for (uint64_t v : {uint64_t{10}, UINT64_MAX, uint64_t{1} << 63}) IndexStackPush(&stack, v);
   const uint64_t* storage = stack.items;
-  EXPECT_EQ(IndexStackPop(&stack), uint64_t{1} << 63);
-  EXPECT_EQ(IndexStackPop(&stack), UINT64_MAX);
+  for (uint64_t v : {uint64_t{1} << 63, UINT64_MAX}) EXPECT_EQ(IndexStackPop(&stack), v);
   EXPECT_EQ(storage[1] | storage[2], 0u);
   EXPECT_EQ(IndexStackPop(&stack), 10u);
   IndexStackInit(&stack, INT64_MAX / 2);  // a byte size no allocator could give
@@ -72,25 +69,20 @@ TEST(ExplorerEntryAdd, SizeRaiseExtensionAndDotDotText) {
   // clang-format on
   ExplorerEntryList list;
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
     const auto* e = ExplorerEntryAdd(&list, row.name, row.size, "p", "t", row.kind, row.raise, "k");
-    EXPECT_EQ(e->size, row.stored);
-    EXPECT_EQ(e->sizeRaised, row.stored != row.size);
-    EXPECT_STREQ(e->extension, row.extension);
-    EXPECT_STREQ(e->modifiedText, row.name == std::string("..") ? "" : "t");  // ".." alone drops it
+    EXPECT_EQ(
+        std::tuple(e->size, e->sizeRaised, std::string(e->extension), std::string(e->modifiedText)),
+        std::tuple(row.stored, row.stored != row.size, row.extension,
+                   row.name == std::string("..") ? "" : "t"))  // ".." alone drops its text
+        << row.name;
   }
-}
-
-TEST(ExplorerEntryAdd, TextsOf300CharactersAreCutToTheirFields) {
-  ExplorerEntryList list;
+  // Texts of 300 characters are cut to their fields; the extension is the stored name's.
   const std::string name = std::string(296, 'n') + ".DOC", path = "C:\\" + name;
   auto* e =
       ExplorerEntryAdd(&list, name, 5, path, std::string(40, 'm'), F, 0, std::string(40, 'k'));
-  EXPECT_EQ(e->name, name.substr(0, 259));
-  EXPECT_EQ(e->path, path.substr(0, 259));
-  EXPECT_EQ(e->modifiedText + std::string(e->modifiedKey),
-            std::string(19, 'm') + std::string(19, 'k'));
-  EXPECT_STREQ(e->extension, "nnn");  // from the name as stored
+  EXPECT_EQ(std::string(e->name) + e->path + e->modifiedText + e->modifiedKey + e->extension,
+            name.substr(0, 259) + path.substr(0, 259) + std::string(19, 'm') +
+                std::string(19, 'k') + "nnn");
 }
 
 TEST(ExplorerEntryList, LinksNumbersFindsAndClearsKeepingItsSortSettings) {
@@ -103,15 +95,14 @@ TEST(ExplorerEntryList, LinksNumbersFindsAndClearsKeepingItsSortSettings) {
       added.push_back(ExplorerEntryAdd(&list, "f", 1, "p", "t", F, 0, "k"));
     const int n = static_cast<int>(added.size());
     for (int k = 0; k < n; ++k) {
-      EXPECT_EQ(ExplorerEntryFind(&list, k + 1), added[k]);
-      EXPECT_EQ(added[k]->prev, k > 0 ? added[k - 1] : nullptr);
-      EXPECT_EQ(added[k]->next, k < n - 1 ? added[k + 1] : nullptr);
+      EXPECT_EQ(
+          std::tuple(ExplorerEntryFind(&list, k + 1), added[k]->prev, added[k]->next),
+          std::tuple(added[k], k > 0 ? added[k - 1] : nullptr, k < n - 1 ? added[k + 1] : nullptr));
     }
     for (int64_t at : {int64_t{0}, int64_t{-1}, int64_t{n + 1}, INT64_MIN, INT64_MAX})
       EXPECT_EQ(ExplorerEntryFind(&list, at), nullptr) << at;
     ExplorerEntryListClear(&list);
-    EXPECT_EQ(list.head == nullptr && list.tail == nullptr, true);
-    EXPECT_EQ(ExplorerEntryFind(&list, 1), nullptr);
+    EXPECT_TRUE(list.head == nullptr && list.tail == nullptr && !ExplorerEntryFind(&list, 1));
   }
   EXPECT_EQ(list.ascending * 10 + list.sortMode, EXPLORER_ASCENDING * 10 + EXPLORER_SORT_MODIFIED);
 }
@@ -211,10 +202,11 @@ TEST(ExplorerSort, RebuiltEntriesGetTrueSizesBlankKeysAndStopAtTheEndOfTheList) 
     ExplorerEntryListClear(ExplorerScanListGet());
     EXPECT_EQ(Shown(Names(gadget.list), expected), expected);
     for (const ExplorerEntry* e = gadget.list.head; e != nullptr; e = e->next) {
-      EXPECT_EQ(e->sizeRaised, 0) << e->name;
-      EXPECT_STREQ(e->modifiedKey, " ") << e->name;
-      EXPECT_STREQ(e->modifiedText,
-                   e->name[0] == '.' || e->name[1] == ':' ? "" : "01.01.2020 00:00:00");
+      const char* text = e->name[0] == '.' || e->name[1] == ':' ? "" : "01.01.2020 00:00:00";
+      EXPECT_EQ(
+          std::tuple(e->sizeRaised, std::string(e->modifiedKey), std::string(e->modifiedText)),
+          std::tuple(0, " ", text))
+          << e->name;
     }
     EXPECT_EQ(ExplorerEntryFind(&gadget.list, 4)->size + ExplorerEntryFind(&gadget.list, 5)->size,
               0u);
