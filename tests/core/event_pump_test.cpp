@@ -1,5 +1,6 @@
 // The event calls: one call late, the parking list, the pump's shortcuts, hooks and throttle.
 #include <set>
+#include <tuple>
 
 #include "tests/core/event_test_window.h"
 #include "toolkit/core/event_pump_seam.h"
@@ -46,18 +47,15 @@ TEST_F(EventTest, DefaultProcedureIsDefFrameProcOnlyForTheFramesOwnClient) {
   CLIENTCREATESTRUCT client_info = {};
   HWND client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 150, 150,
                                 frame, nullptr, nullptr, &client_info);
-  // DefFrameProcA sizes its client on WM_SIZE; DefWindowProcA does not.
-  const auto client_width_after = [client](HWND window, int width) {
+  // DefFrameProcA sizes its client on WM_SIZE; DefWindowProcA does not. Another window's
+  // resize, or one with no client set, leaves it alone.
+  RECT rect = {};
+  for (auto [window, width, set] : {std::tuple(frame, 111, client), std::tuple(window_, 90, client),
+                                    std::tuple(frame, 50, HWND{})}) {
+    FrameClientSet(set);
     SendMessageA(window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(width, 40));
-    RECT rect = {};
-    GetClientRect(client, &rect);
-    return rect.right;
-  };
-  FrameClientSet(client);
-  EXPECT_EQ(client_width_after(frame, 111), 111);
-  EXPECT_EQ(client_width_after(window_, 90), 111);  // another window: not its client
-  FrameClientSet(nullptr);
-  EXPECT_EQ(client_width_after(frame, 50), 111);
+    EXPECT_EQ(GetClientRect(client, &rect) ? rect.right : 0, 111);
+  }
   DestroyWindow(frame);
 }
 
@@ -70,33 +68,30 @@ TEST_F(EventTest, HooksSeeTheirMessagesUntilCleared) {
     hooked.push_back(message);
     return std::int64_t{message == WM_KEYDOWN ? 5 : 0};
   };
-  EXPECT_EQ(MessageHookSet(answer_keys, HOOK_WINDOW_PROC), 1);
+  MessageHookSet(answer_keys, HOOK_WINDOW_PROC);
   EXPECT_EQ(SendMessageA(window_, WM_KEYDOWN, 'Q', 0), 5);
   EXPECT_EQ(EventPoll(), 0);
   EXPECT_EQ(Deliver(WM_KEYUP, 'Q', 0), WM_KEYUP);
-  EXPECT_EQ(MessageHookClear(HOOK_WINDOW_PROC), 1);
-  EXPECT_EQ(MessageHookSet(answer_keys, 7), 1);  // an unknown slot changes nothing
+  // Cleared; an unknown slot changes nothing.
+  EXPECT_EQ(MessageHookClear(HOOK_WINDOW_PROC) + MessageHookSet(answer_keys, 7), 2);
   EXPECT_EQ(Deliver(WM_KEYDOWN, 'Q', 0), WM_KEYDOWN);
   EXPECT_EQ(hooked, (std::vector<UINT>{WM_KEYDOWN, WM_KEYUP}));
-
-  const PostDispatchHookFunction keep = [](HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                           DWORD time, std::uint64_t point) {
-    dispatched.push_back(MSG{window, message, wparam, lparam, time,
-                             POINT{LONG(point & 0xFFFFFFFF), LONG(point >> 32)}});
-  };
-  EXPECT_EQ(MessageHookSet(keep, HOOK_POST_DISPATCH), 1);
-  PostMessageA(window_, WM_APP + 1, 11, 22);
+  MessageHookSet(
+      [](HWND window, UINT message, WPARAM wparam, LPARAM lparam, DWORD time, std::uint64_t point) {
+        dispatched.push_back(
+            {window, message, wparam, lparam, time, {LONG(point), LONG(point >> 32)}});
+      },
+      HOOK_POST_DISPATCH);
+  PostMessageA(window_, WM_APP, 11, 22);
   EXPECT_EQ(EventPoll(), 0);
-  const MSG* record = EventMessageRecord();
-  ASSERT_EQ(dispatched.size(), 1u);
-  const MSG& seen = dispatched[0];
-  EXPECT_TRUE(seen.hwnd == window_ && seen.message == WM_APP + 1 && seen.wParam == 11 &&
-              seen.lParam == 22 && seen.time == record->time && seen.pt.x == record->pt.x &&
-              seen.pt.y == record->pt.y);
+  const MSG r = *EventMessageRecord();
   MessageHookClear(HOOK_POST_DISPATCH);
-  PostMessageA(window_, WM_APP + 1, 0, 0);
+  PostMessageA(window_, WM_APP, 0, 0);
   EventPoll();
-  EXPECT_EQ(dispatched.size(), 1u);
+  ASSERT_EQ(dispatched.size(), 1u);
+  const MSG& d = dispatched[0];
+  EXPECT_EQ(std::tuple(d.hwnd, d.message, d.wParam, d.lParam, d.time, d.pt.x, d.pt.y),
+            std::tuple(window_, UINT{WM_APP}, WPARAM{11}, LPARAM{22}, r.time, r.pt.x, r.pt.y));
 }
 
 // F5 aimed at a child window: the entries that match it (its own window, or its top-level
@@ -127,8 +122,7 @@ TEST_F(EventTest, ShortcutsOfTheWindowOrItsTopmostAncestorLastMatchWinning) {
     PostMessageA(child, WM_KEYDOWN, VK_F5, 0);
     EXPECT_EQ(EventPoll(), 0);
     EXPECT_EQ(EventPoll(), row.code);
-    EXPECT_EQ(EventSourceId(), row.id);
-    EXPECT_EQ(EventSourceWindow(), row.source);
+    EXPECT_EQ(std::tuple(EventSourceId(), EventSourceWindow()), std::tuple(row.id, row.source));
   }
   ShortcutTableInUseSet(0);
   for (HACCEL table : tables) DestroyAcceleratorTable(table);
@@ -156,9 +150,8 @@ TEST_F(EventTest, ThrottleSleepsEveryNthCallAndPageStepsAreProperties) {
   GadgetRegister(30, bar);
   EXPECT_EQ(ScrollPageStepSet(30, 25), 1);
   EXPECT_EQ(GetPropA(bar, "pagestep"), reinterpret_cast<HANDLE>(25));
-  EXPECT_EQ(ScrollPageStepSetHandle(bar, 7), 1);
+  EXPECT_EQ(ScrollPageStepSetHandle(bar, 7) + ScrollPageStepSet(999, 5), 1);  // 999: no gadget
   EXPECT_EQ(GetPropA(bar, "pagestep"), reinterpret_cast<HANDLE>(7));
-  EXPECT_EQ(ScrollPageStepSet(999, 5), 0);  // no such gadget
   GadgetFree(30);
 }
 

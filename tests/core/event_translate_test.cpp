@@ -1,4 +1,6 @@
 // Translation of parked messages into event codes and event fields.
+#include <tuple>
+
 #include "tests/core/event_test_window.h"
 #include "toolkit/core/message_park.h"
 #include "toolkit/core/notify_blocks.h"
@@ -8,7 +10,7 @@ namespace {
 
 TEST_F(EventTest, MessagesWithoutControlsTranslateByTheTable) {
   // clang-format off
-  const struct { UINT message; WPARAM wparam; LPARAM lparam; std::int32_t code; std::int64_t id, detail, x, y; bool window_is_h; } rows[] = {
+  const struct { UINT message; WPARAM wparam; LPARAM lparam; std::int32_t code; std::int64_t id, detail, x, y; bool window_is_h; const char* prop = nullptr; } rows[] = {
       {WM_CLOSE, 0, 0, WM_CLOSE, 0, -1, 0, 0, true},
       {WM_SIZE, 0, MAKELPARAM(300, 200), WM_SIZE, 0, -1, 0, 0, true},
       {WM_KEYDOWN, 0x41, 0, WM_KEYDOWN, 0, 0x41, 0, 0, true},
@@ -29,16 +31,24 @@ TEST_F(EventTest, MessagesWithoutControlsTranslateByTheTable) {
       {WM_USER, 0xF1F5, 1, 0, 0, -1, 0, 0, false},
       {WM_HOTKEY, 5, 0x70000, WM_HOTKEY, 0, -1, 0, 0, false},
       {WM_COMMAND, 0x10042, 0, EVENT_MENU, 0x42, -1, 0, 0, true},  // a menu: the low word
-      {WM_COMMAND, 0xFFF4, 0, EVENT_MENU, 0xFFF4, -1, 0, 0, true}};
+      {WM_COMMAND, 0xFFF4, 0, EVENT_MENU, 0xFFF4, -1, 0, 0, true},
+      // Child clicks: "eventmousebutton" swallows one and is cleared, "panelevent" gives code 0
+      // but keeps the position.
+      {WM_PARENTNOTIFY, WM_RBUTTONDOWN, MAKELPARAM(9, 8), WM_RBUTTONDOWN, 0, -1, 9, 8, false},
+      {WM_PARENTNOTIFY, WM_LBUTTONDOWN, MAKELPARAM(1, 1), 0, 0, -1, 0, 0, false, "eventmousebutton"},
+      {WM_PARENTNOTIFY, WM_LBUTTONDOWN, MAKELPARAM(1, 1), WM_LBUTTONDOWN, 0, -1, 1, 1, false},
+      {WM_PARENTNOTIFY, WM_MBUTTONDOWN, MAKELPARAM(4, 5), 0, 0, -1, 4, 5, false, "panelevent"},
+      {WM_PARENTNOTIFY, WM_CREATE, 0, 0, 0, -1, 0, 0, false}};
   // clang-format on
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message()
                  << "message 0x" << std::hex << row.message << " wParam 0x" << row.wparam);
+    if (row.prop != nullptr) SetPropA(window_, row.prop, reinterpret_cast<HANDLE>(1));
     EXPECT_EQ(Deliver(row.message, row.wparam, row.lparam), row.code);
-    EXPECT_EQ(EventSourceId(), row.id);
+    RemovePropA(window_, "panelevent");
+    EXPECT_EQ(std::tuple(EventSourceId(), EventMouseX(), EventMouseY(), EventSourceWindow()),
+              std::tuple(row.id, row.x, row.y, row.window_is_h ? window_ : nullptr));
     if (row.detail >= 0) EXPECT_EQ(EventDetail(), row.detail);
-    EXPECT_EQ(EventMouseX() * 0x10000 + EventMouseY(), row.x * 0x10000 + row.y);
-    EXPECT_EQ(EventSourceWindow(), row.window_is_h ? window_ : nullptr);
     EXPECT_EQ(EventRawWParam() + EventRawLParam(), row.wparam + static_cast<WPARAM>(row.lparam));
   }
   EXPECT_EQ(EventSizeWidth() * 1000 + EventSizeHeight(), 300200);
@@ -74,10 +84,11 @@ TEST_F(EventTest, CommandsAndScrollsFromControlsDependOnTheirKind) {
     PollDrain();
     const std::int64_t last = EventLastGadgetId();
     EXPECT_EQ(Deliver(row.message, row.wparam, reinterpret_cast<LPARAM>(control)), row.code);
-    EXPECT_EQ(EventSourceId(), row.id);
-    EXPECT_EQ(EventLastGadgetId(), row.message == WM_COMMAND && row.code ? 7 : last);
-    EXPECT_EQ(EventSourceWindow(), row.message == WM_VKEYTOITEM ? nullptr : control);
-    if (row.message == WM_VKEYTOITEM) EXPECT_EQ(EventDetail(), VK_DOWN);
+    const bool key = row.message == WM_VKEYTOITEM;
+    EXPECT_EQ(std::tuple(EventSourceId(), EventLastGadgetId(), EventSourceWindow()),
+              std::tuple(row.id, row.message == WM_COMMAND && row.code ? 7 : last,
+                         key ? nullptr : control));
+    if (key) EXPECT_EQ(EventDetail(), VK_DOWN);
     GadgetFree(70);
   }
   EXPECT_EQ(Deliver(WM_VSCROLL, SB_LINEDOWN, 0), 0);  // the window's own scroll bar
@@ -108,43 +119,21 @@ TEST_F(EventTest, NotificationsAreReadOnlyFromTheCopiesAndWithinThem) {
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message() << "block " << row.block << ", code " << int(row.code));
     Record record = {};
-    record.item.hdr = {nullptr, 40, row.code};
-    record.item.iItem = 3;
-    record.item.iSubItem = 2;
-    record.item.uNewState = row.new_state;
-    record.item.uOldState = row.old_state;
+    record.item = {{nullptr, 40, row.code}, 3, 2, row.new_state, row.old_state};
     record.item.uKeyFlags = LVKF_SHIFT;
     record.tree.itemNew.hItem = reinterpret_cast<HTREEITEM>(std::uintptr_t{0x1234567890});
     void* copy = row.block == foreign ? &record : NotifyCopyBlockFill(row.block, &record);
     EventSlotAStore(window_, row.message, row.message == WM_USER ? ITEM_NOTIFY : 0,
                     reinterpret_cast<LPARAM>(copy));
     EXPECT_EQ(EventPoll(), row.event);
-    EXPECT_EQ(EventSourceId(), row.id);
+    const bool tree = row.code == TVN_SELCHANGEDA || (row.message == WM_USER && row.id != 0);
+    EXPECT_EQ(std::tuple(EventSourceId(), EventListGadgetTake(), EventTreeGadgetTake()),
+              std::tuple(row.id, row.list, tree ? 40 : 0));
+    EXPECT_EQ(EventColumnClickTake(), row.code == LVN_COLUMNCLICK ? 2 : -1);
     if (row.event != 0) EXPECT_EQ(EventItemIndex(), 3);
     if (row.flags >= 0) EXPECT_EQ(EventItemKeyFlags(), row.flags);
-    EXPECT_EQ(EventListGadgetTake(), row.list);
-    EXPECT_EQ(EventColumnClickTake(), row.code == LVN_COLUMNCLICK ? 2 : -1);
     if (row.code == TVN_SELCHANGEDA) EXPECT_EQ(EventTreeItem(), 0x1234567890);  // the whole handle
-    const bool tree = row.code == TVN_SELCHANGEDA || (row.message == WM_USER && row.id != 0);
-    EXPECT_EQ(EventTreeGadgetTake(), tree ? 40 : 0);
   }
-}
-
-TEST_F(EventTest, ParentNotifyClicksAndTheirFilters) {
-  EXPECT_EQ(Deliver(WM_PARENTNOTIFY, WM_RBUTTONDOWN, MAKELPARAM(9, 8)), WM_RBUTTONDOWN);
-  EXPECT_EQ(EventMouseX() * 100 + EventMouseY(), 908);
-  EXPECT_EQ(EventSourceWindow(), nullptr);
-  // "eventmousebutton" swallows one click and is cleared.
-  SetPropA(window_, "eventmousebutton", reinterpret_cast<HANDLE>(1));
-  EXPECT_EQ(Deliver(WM_PARENTNOTIFY, WM_LBUTTONDOWN, MAKELPARAM(1, 1)), 0);
-  EXPECT_EQ(GetPropA(window_, "eventmousebutton"), nullptr);
-  EXPECT_EQ(Deliver(WM_PARENTNOTIFY, WM_LBUTTONDOWN, MAKELPARAM(1, 1)), WM_LBUTTONDOWN);
-  // "panelevent" gives code 0 but keeps the position.
-  SetPropA(window_, "panelevent", reinterpret_cast<HANDLE>(1));
-  EXPECT_EQ(Deliver(WM_PARENTNOTIFY, WM_MBUTTONDOWN, MAKELPARAM(4, 5)), 0);
-  EXPECT_EQ(EventMouseX() * 100 + EventMouseY(), 405);
-  RemovePropA(window_, "panelevent");
-  EXPECT_EQ(Deliver(WM_PARENTNOTIFY, WM_CREATE, 0), 0);
 }
 
 }  // namespace
