@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <new>
+#include <tuple>
 
 #include "toolkit/core/registries.h"
 #include "toolkit/core/toolkit.h"
@@ -32,17 +33,15 @@ HWND window = nullptr;
 TEST(Registries, BeforeAnyWindowNothingIsRegisteredOrFreed) {
   HWND message_only =
       CreateWindowExA(0, "Static", "", 0, 0, 0, 1, 1, HWND_MESSAGE, nullptr, nullptr, nullptr);
-  EXPECT_EQ(GadgetRegister(1, message_only), 0);
-  EXPECT_EQ(GadgetRegistryGet(), nullptr);
-  EXPECT_EQ(CurrentWindowGet(), nullptr);
-  EXPECT_EQ(GadgetWindowOf(1), nullptr);
-  EXPECT_EQ(GadgetIdOf(message_only), 0);
-  EXPECT_EQ(ColourEntryAdd(message_only, 1, 2), 0);
+  EXPECT_EQ(GadgetRegister(1, message_only) + ColourEntryAdd(message_only, 1, 2) +
+                GadgetIdOf(message_only),
+            0);
+  EXPECT_EQ(std::tuple(GadgetRegistryGet(), CurrentWindowGet(), GadgetWindowOf(1)),
+            std::tuple(nullptr, nullptr, nullptr));
   GadgetFree(1);
   GadgetUnregister(1);
   TabStopEntryRemove(1);
-  EXPECT_TRUE(IsWindow(message_only));
-  DestroyWindow(message_only);
+  EXPECT_TRUE(DestroyWindow(message_only));  // left alone
 }
 
 TEST(Registries, AFirstWindowWithoutTheTabStopBitMeansNoTabStopsForAnyWindow) {
@@ -50,9 +49,9 @@ TEST(Registries, AFirstWindowWithoutTheTabStopBitMeansNoTabStopsForAnyWindow) {
   ASSERT_NE(window, nullptr) << "no display?";
   HWND with_bit =
       WindowOpen("2", 0, 0, 100, 100, kShown | WINDOW_STYLE_TABSTOP_REQUEST, 0, nullptr);
-  EXPECT_EQ(TabStopRegistryGet(), nullptr);
-  EXPECT_EQ(GetPropA(window, "tabstopenable"), nullptr);
-  EXPECT_EQ(GetPropA(with_bit, "tabstopenable"), nullptr);
+  EXPECT_EQ(std::tuple(TabStopRegistryGet(), GetPropA(window, "tabstopenable"),
+                       GetPropA(with_bit, "tabstopenable")),
+            std::tuple(nullptr, nullptr, nullptr));
   TabStopEntryRemove(1);  // harmless without the registry
   DestroyWindow(with_bit);
   EXPECT_EQ(CurrentWindowSet(window), window);
@@ -69,9 +68,8 @@ TEST(Registries, AGadgetWithoutAWindowTakesItsIdAndNoOther) {
   EXPECT_EQ(HandleListCount(GadgetRegistryGet()), 6u);  // 7 holds its id too
   EXPECT_EQ(GadgetIdOf(nullptr), 0);
   GadgetFree(7);
-  EXPECT_EQ(GadgetWindowOf(0), zero);
-  EXPECT_EQ(GadgetIdOf(zero), 0);
-  EXPECT_EQ(GadgetWindowOf(5), five);
+  EXPECT_EQ(std::tuple(GadgetWindowOf(0), GadgetIdOf(zero), GadgetWindowOf(5)),
+            std::tuple(zero, 0, five));
   GadgetFree(0);
   EXPECT_FALSE(IsWindow(zero));
   GadgetFree(5);
@@ -100,15 +98,14 @@ TEST(Registries, IdsAndHandlesAreLookedUpAtTheirOwnPlaceInThePairs) {
        {std::uint64_t{1}, std::uint64_t{0x5000}, RegistryKeyOfId(-5), std::uint64_t{0x6000},
         std::uint64_t{0x7000}, std::uint64_t{0x8000}, std::uint64_t{7}, std::uint64_t{0x7000}})
     HandleListAppendKey(GadgetRegistryGet(), key);
-  EXPECT_EQ(GadgetWindowOf(-5), Fake(0x6000));
-  EXPECT_EQ(GadgetIdOf(Fake(0x6000)), -5);
-  EXPECT_EQ(GadgetWindowOf(3), nullptr);
-  EXPECT_EQ(GadgetIdOf(Fake(0x9000)), 0);
-  EXPECT_EQ(GadgetIdOf(Fake(0x7000)), 7);  // not the id 0x7000 of the pair before
-  EXPECT_EQ(GadgetWindowOf(0x7000), Fake(0x8000));
+  EXPECT_EQ(std::tuple(GadgetWindowOf(-5), GadgetIdOf(Fake(0x6000)), GadgetWindowOf(3),
+                       GadgetIdOf(Fake(0x9000))),
+            std::tuple(Fake(0x6000), -5, nullptr, 0));
+  // The handle 0x7000 is 7's, not the id 0x7000 of the pair before.
+  EXPECT_EQ(std::tuple(GadgetIdOf(Fake(0x7000)), GadgetWindowOf(0x7000)),
+            std::tuple(7, Fake(0x8000)));
   GadgetUnregister(1);
-  EXPECT_EQ(GadgetWindowOf(1), nullptr);
-  EXPECT_EQ(GadgetWindowOf(-5), Fake(0x6000));
+  EXPECT_EQ(std::tuple(GadgetWindowOf(1), GadgetWindowOf(-5)), std::tuple(nullptr, Fake(0x6000)));
   // A colour equal to a handle is not that handle's entry.
   ColourEntryAdd(Fake(0x6000), 0x5000, 0xFF);
   ColourEntryAdd(Fake(0x5000), 0xFFFFFF, 0);

@@ -12,36 +12,6 @@ namespace {
 
 constexpr int32_t F = ENTRY_KIND_FILE, D = ENTRY_KIND_FOLDER;
 
-TEST(IndexStack, GrowsAndShrinksAtTheTabledPointsAndGivesValuesBackInReverse) {
-  // clang-format off
-  const struct { std::vector<int64_t> steps; int64_t pushes; std::vector<int64_t> grown, shrunk; } rows[] = {
-      // grown: count before the push, chunk and capacity after it, at each growth. A step below
-      // one is one.
-      {{1, 0, -1, INT64_MIN}, 50, {0,1,1, 1,1,2, 2,1,3, 3,1,4, 4,1,5, 5,1,6, 6,2,8, 8,2,10, 10,2,12, 12,2,14, 14,2,16,
-               16,2,18, 18,3,21, 21,3,24, 24,3,27, 27,3,30, 30,3,33, 33,3,36, 36,4,40, 40,5,45, 45,5,50},
-          {45, 40, 35, 34, 32, 28, 24, 21, 18, 15, 14, 12, 10, 8, 6, 4, 3, 2, 1, 0}},
-      {{1024}, 1025, {0,1024,1024, 1024,1024,2048}, {1024, 0}}};
-  // clang-format on
-  for (const auto& row : rows)
-    for (int64_t step : row.steps) {
-      SCOPED_TRACE("step " + std::to_string(step) + ", pushes " + std::to_string(row.pushes));
-      IndexStack stack;
-      IndexStackInit(&stack, step);
-      std::vector<int64_t> grown, shrunk;
-      for (int64_t k = 1, was = 0; k <= row.pushes; was = stack.capacity, ++k) {
-        ASSERT_TRUE(IndexStackPush(&stack, static_cast<uint64_t>(k)));
-        if (stack.capacity != was) grown.insert(grown.end(), {k - 1, stack.chunk, stack.capacity});
-      }
-      for (int64_t k = row.pushes, was = stack.capacity; k >= 1; was = stack.capacity, --k) {
-        ASSERT_EQ(IndexStackPop(&stack), static_cast<uint64_t>(k));
-        if (stack.capacity != was) shrunk.push_back(stack.capacity);
-      }
-      EXPECT_EQ(grown, row.grown);
-      EXPECT_EQ(shrunk, row.shrunk);
-      EXPECT_EQ(stack.items, nullptr);
-    }
-}
-
 TEST(IndexStack, PoppedSlotsReadZeroAndImpossibleGrowthIsRefused) {
   IndexStack stack;
   IndexStackInit(&stack, 4);
