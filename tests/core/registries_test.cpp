@@ -66,10 +66,10 @@ TEST(Registries, AGadgetWithoutAWindowTakesItsIdAndNoOther) {
   CurrentWindowSet(window);
   HWND zero = PictureGadgetCreate(0, 0, 0, 26, 26, nullptr, 0, SS_BITMAP);
   EXPECT_EQ(HandleListCount(GadgetRegistryGet()), 6u);  // 7 holds its id too
-  EXPECT_EQ(GadgetIdOf(nullptr), 0);
+  EXPECT_EQ(std::tuple(GadgetWindowOf(0), GadgetIdOf(zero), GadgetWindowOf(5), GadgetIdOf(nullptr)),
+            std::tuple(zero, 0, five, 0));
   GadgetFree(7);
-  EXPECT_EQ(std::tuple(GadgetWindowOf(0), GadgetIdOf(zero), GadgetWindowOf(5)),
-            std::tuple(zero, 0, five));
+  EXPECT_EQ(GadgetWindowOf(0), zero);
   GadgetFree(0);
   EXPECT_FALSE(IsWindow(zero));
   GadgetFree(5);
