@@ -1,10 +1,30 @@
 // Translation of parked messages into event codes and event fields.
 #include <tuple>
+#include <utility>
 
 #include "tests/core/event_test_window.h"
 #include "toolkit/core/message_park.h"
 #include "toolkit/core/notify_blocks.h"
 #include "toolkit/core/tab_stop_seam.h"
+
+// The list-view copy block (64 bytes, made right after the 72-byte item-activation block) is
+// placed against a page nobody may read, so that reading past it crashes instead of finding
+// the heap's zero padding.
+// Plain globals: a guarded static here could itself allocate.
+std::size_t previous_calloc = 0;
+void* (*heap_calloc)(std::size_t, std::size_t) = nullptr;
+extern "C" void* calloc(std::size_t count, std::size_t size) {
+  if (heap_calloc == nullptr)
+    heap_calloc = reinterpret_cast<void* (*)(std::size_t, std::size_t)>(
+        GetProcAddress(GetModuleHandleA("msvcrt.dll"), "calloc"));
+  const std::size_t before = std::exchange(previous_calloc, count * size);
+  if (count != 1 || size != NOTIFY_COPY_LIST_VIEW || before != NOTIFY_COPY_ITEM_ACTIVATE)
+    return heap_calloc(count, size);
+  auto* pages = static_cast<char*>(VirtualAlloc(nullptr, 8192, MEM_COMMIT, PAGE_READWRITE));
+  DWORD was = 0;
+  VirtualProtect(pages + 4096, 4096, PAGE_NOACCESS, &was);
+  return pages + 4096 - size;
+}
 
 namespace {
 
