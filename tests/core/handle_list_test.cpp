@@ -33,6 +33,10 @@ TEST(HandleList, TextNodesAreNumberedFromTheCurrentLastKey) {
   EXPECT_EQ(HandleListAppendText(list, "e"), 42u);
   EXPECT_EQ(HandleListFind(list, 42)->text, "e");
   HandleListDestroy(list);
+  // No list (before the first window) is an empty one.
+  EXPECT_EQ(HandleListAppendKey(nullptr, 3) + HandleListAppendText(nullptr, "x"), 0u);
+  EXPECT_EQ(HandleListFindMember(nullptr, 3, 2, 0), nullptr);
+  HandleListRemovePair(nullptr, 3);
 }
 
 // A key is looked for only at its place in the records: a null handle (key 0) of one pair is
@@ -60,15 +64,6 @@ TEST(HandleList, RecordsAreFoundAndRemovedByTheirOwnMembersOnly) {
   EXPECT_EQ(HandleListFindMember(list, 0, 2, 1)->previous->key, 7u);
   EXPECT_EQ(HandleListFindMember(list, 5, 2, 0), nullptr);
   HandleListDestroy(list);
-}
-
-TEST(HandleList, NullListIsTreatedAsEmpty) {
-  const std::uint64_t keys[] = {1, 2};
-  EXPECT_EQ(HandleListAppendKey(nullptr, 3) + HandleListAppendText(nullptr, "x"), 0u);
-  EXPECT_FALSE(HandleListAppendRecord(nullptr, keys, 2));
-  EXPECT_EQ(HandleListFind(nullptr, 3), nullptr);
-  HandleListRemovePair(nullptr, 3);
-  HandleListRemoveTriple(nullptr, 3);
 }
 
 }  // namespace

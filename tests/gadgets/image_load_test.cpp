@@ -1,4 +1,4 @@
-// Image loading: the demo's PNG flattened opaque on both branches, metafiles, failures, icons.
+// Image loading: the demo's PNG flattened opaque on both branches, metafiles, failures.
 #include "toolkit/gadgets/image_load.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@
 
 namespace {
 
-const std::string kPng = "Z:" VANTREL_APP_DIR "/1.png", kIcon = "Z:" VANTREL_APP_DIR "/1.ico";
+const std::string kPng = "Z:" VANTREL_APP_DIR "/1.png";
 
 // Each pixel as 0xAARRGGBB through a top-down 32-bit DIB; empty when that fails.
 std::vector<std::uint32_t> Pixels(HBITMAP bitmap) {
@@ -81,24 +81,6 @@ TEST(ImageLoad, MissingEmptyOrUndecodableFilesPrintFailAndGiveNull) {
     HBITMAP bitmap = reinterpret_cast<HBITMAP>(1);
     EXPECT_EQ(Printed([&] { bitmap = ImageLoadFile(name, 0xF0F0F0); }), "FAIL\n") << name;
     EXPECT_EQ(bitmap, nullptr);
-  }
-}
-
-// Icons load at the system's size, a new one each time; anything else gives null silently.
-TEST(ImageLoad, IconsComeAtTheSystemSizeOrAsNullWithoutAWord) {
-  const std::pair<std::string, int> rows[] = {
-      {kIcon, GetSystemMetrics(SM_CXICON)}, {"missing.ico", 0}, {kPng, 0}, {"", 0}};
-  for (const auto& [name, width] : rows) {
-    HICON icons[2] = {};
-    EXPECT_EQ(Printed([&] {
-                icons[0] = IconLoadFile(name.c_str()), icons[1] = IconLoadFile(name.c_str());
-              }),
-              "");
-    ICONINFO info{};
-    BITMAP bitmap{};
-    if (GetIconInfo(icons[0], &info)) GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
-    EXPECT_EQ(bitmap.bmWidth, width) << name;
-    EXPECT_EQ(icons[0] == icons[1], width == 0) << name;  // two icons, or null twice
   }
 }
 
