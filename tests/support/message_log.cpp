@@ -58,6 +58,6 @@ testing::AssertionResult MessageSequenceMatches(const std::vector<ExpectedMessag
   }
   for (const ExpectedMessage& e : expected) want += Describe(e.message, e.wparam, e.lparam);
   if (same && at == expected.size()) return testing::AssertionSuccess();
-  return testing::AssertionFailure() << "message sequence differs\n  expected:" << want
-                                     << "\n  actual:" << seen;
+  return testing::AssertionFailure()
+         << "message sequence differs\n  expected:" << want << "\n  actual:" << seen;
 }
