@@ -30,7 +30,8 @@ class Demo : public testing::Test {
  protected:
   void SetUp() override {
     std::string command = kFolder + "/demo.exe";
-    STARTUPINFOA startup = {sizeof startup};
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
     ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                kFolder.c_str(), &startup, &process_));
     window_ = WaitFor([] { return FindWindowA(nullptr, "1"); });

@@ -16,7 +16,7 @@ void* (*heap_calloc)(std::size_t, std::size_t) = nullptr;
 extern "C" void* calloc(std::size_t count, std::size_t size) {
   if (heap_calloc == nullptr)
     heap_calloc = reinterpret_cast<void* (*)(std::size_t, std::size_t)>(
-        GetProcAddress(GetModuleHandleA("msvcrt.dll"), "calloc"));
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("msvcrt.dll"), "calloc")));
   const std::size_t before = std::exchange(previous_calloc, count * size);
   if (count != 1 || size != NOTIFY_COPY_LIST_VIEW || before != NOTIFY_COPY_ITEM_ACTIVATE)
     return heap_calloc(count, size);
@@ -68,7 +68,7 @@ TEST_F(EventTest, MessagesWithoutControlsTranslateByTheTable) {
     RemovePropA(window_, "panelevent");
     EXPECT_EQ(std::tuple(EventSourceId(), EventMouseX(), EventMouseY(), EventSourceWindow()),
               std::tuple(row.id, row.x, row.y, row.window_is_h ? window_ : nullptr));
-    if (row.detail >= 0) EXPECT_EQ(EventDetail(), row.detail);
+    EXPECT_EQ(row.detail >= 0 ? EventDetail() : row.detail, row.detail);
     EXPECT_EQ(EventRawWParam() + EventRawLParam(), row.wparam + static_cast<WPARAM>(row.lparam));
   }
   EXPECT_EQ(EventSizeWidth() * 1000 + EventSizeHeight(), 300200);
@@ -108,7 +108,7 @@ TEST_F(EventTest, CommandsAndScrollsFromControlsDependOnTheirKind) {
     EXPECT_EQ(std::tuple(EventSourceId(), EventLastGadgetId(), EventSourceWindow()),
               std::tuple(row.id, row.message == WM_COMMAND && row.code ? 7 : last,
                          key ? nullptr : control));
-    if (key) EXPECT_EQ(EventDetail(), VK_DOWN);
+    EXPECT_EQ(key ? EventDetail() : VK_DOWN, VK_DOWN);
     GadgetFree(70);
   }
   EXPECT_EQ(Deliver(WM_VSCROLL, SB_LINEDOWN, 0), 0);  // the window's own scroll bar
@@ -139,8 +139,8 @@ TEST_F(EventTest, NotificationsAreReadOnlyFromTheCopiesAndWithinThem) {
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message() << "block " << row.block << ", code " << int(row.code));
     Record record = {};
-    record.item = {{nullptr, 40, row.code}, 3, 2, row.new_state, row.old_state};
-    record.item.uKeyFlags = LVKF_SHIFT;
+    record.item = {
+        {nullptr, 40, row.code}, 3, 2, row.new_state, row.old_state, 0, {}, 0, LVKF_SHIFT};
     record.tree.itemNew.hItem = reinterpret_cast<HTREEITEM>(std::uintptr_t{0x1234567890});
     void* copy = row.block == foreign ? &record : NotifyCopyBlockFill(row.block, &record);
     EventSlotAStore(window_, row.message, row.message == WM_USER ? ITEM_NOTIFY : 0,
@@ -150,9 +150,10 @@ TEST_F(EventTest, NotificationsAreReadOnlyFromTheCopiesAndWithinThem) {
     EXPECT_EQ(std::tuple(EventSourceId(), EventListGadgetTake(), EventTreeGadgetTake()),
               std::tuple(row.id, row.list, tree ? 40 : 0));
     EXPECT_EQ(EventColumnClickTake(), row.code == LVN_COLUMNCLICK ? 2 : -1);
-    if (row.event != 0) EXPECT_EQ(EventItemIndex(), 3);
-    if (row.flags >= 0) EXPECT_EQ(EventItemKeyFlags(), row.flags);
-    if (row.code == TVN_SELCHANGEDA) EXPECT_EQ(EventTreeItem(), 0x1234567890);  // the whole handle
+    EXPECT_EQ(row.event != 0 ? EventItemIndex() : 3, 3);
+    EXPECT_EQ(row.flags >= 0 ? EventItemKeyFlags() : row.flags, row.flags);
+    const std::int64_t item = 0x1234567890;  // the whole handle
+    EXPECT_EQ(row.code == TVN_SELCHANGEDA ? EventTreeItem() : item, item);
   }
 }
 

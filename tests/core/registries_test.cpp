@@ -2,7 +2,6 @@
 // between ids and windows, and records that are entered whole or not at all.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <new>
 #include <tuple>
 
@@ -14,10 +13,11 @@ int allocations_left = -1;
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
   if (allocations_left == 0) return nullptr;
   if (allocations_left > 0) --allocations_left;
-  return std::malloc(size);
-}
-void operator delete(void* block) noexcept {
-  std::free(block);
+  try {
+    return ::operator new(size);  // so that the ordinary delete releases it
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
 }
 
 namespace {

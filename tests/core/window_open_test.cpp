@@ -53,7 +53,8 @@ TEST(WindowOpen, RegistrationFailurePrintsTheErrorAndKeepsTheCurrentWindow) {
   HWND probe = Open("probe", WS_OVERLAPPED);
   const std::int64_t next = CountOf(probe) + 1;
   // Take the next window's class name first, for this second and the two after it.
-  WNDCLASSEXA taken = {sizeof taken};
+  WNDCLASSEXA taken = {};
+  taken.cbSize = sizeof taken;
   taken.lpfnWndProc = DefWindowProcA;
   taken.hInstance = GetModuleHandleA(nullptr);
   SYSTEMTIME now;

@@ -36,7 +36,8 @@ class GadgetRelease : public testing::Test {
     // 0x1000 asks for the tab-stop registry, so that its clean-up is checked too.
     window_ = WindowOpen("release", 0, 0, 400, 300, WS_OVERLAPPEDWINDOW | 0x1000, 0, nullptr);
     for (const char* name : {"SplitterGadget", "SplitterGadgetToo", "ExplorerGadget"}) {
-      WNDCLASSA test_class{0, DefWindowProcA};
+      WNDCLASSA test_class = {};
+      test_class.lpfnWndProc = DefWindowProcA;
       test_class.lpszClassName = name;
       RegisterClassA(&test_class);
     }

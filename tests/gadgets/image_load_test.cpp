@@ -14,7 +14,9 @@ const std::string kPng = "Z:" VANTREL_APP_DIR "/1.png";
 std::vector<std::uint32_t> Pixels(HBITMAP bitmap) {
   BITMAP info{};
   GetObjectA(bitmap, sizeof info, &info);
-  BITMAPINFO header{{sizeof header.bmiHeader, info.bmWidth, -info.bmHeight, 1, 32, BI_RGB}};
+  BITMAPINFO header = {};
+  header.bmiHeader = {
+      sizeof header.bmiHeader, info.bmWidth, -info.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(info.bmWidth) * info.bmHeight);
   HDC screen = GetDC(nullptr);
   const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), pixels.data(),
