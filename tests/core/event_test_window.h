@@ -1,7 +1,8 @@
-// A toolkit window shared by the event tests of one program, and small posting helpers.
+// A toolkit window shared by the event tests of one program, and a delivering helper.
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -11,10 +12,10 @@
 class EventTest : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    if (window_ == nullptr) {
+    InitCommonControls();
+    if (window_ == nullptr)
       window_ =
           WindowOpen("events", 100, 100, 300, 250, WS_VISIBLE | WS_OVERLAPPEDWINDOW, 0, nullptr);
-    }
   }
   void SetUp() override {
     ASSERT_NE(window_, nullptr) << "no display?";
@@ -25,5 +26,5 @@ class EventTest : public testing::Test {
     SendMessageA(window_, message, wparam, lparam);
     return EventPoll();
   }
-  static HWND window_;
+  static inline HWND window_ = nullptr;
 };

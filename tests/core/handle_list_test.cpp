@@ -1,94 +1,69 @@
-// Handle lists: appending, numbering of text nodes, look-ups and record removal.
+// Handle lists: text numbering, member look-ups and whole-record removal.
 #include "toolkit/core/handle_list.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 namespace {
 
 using Keys = std::vector<std::uint64_t>;
-struct ListDestroy {
-  void operator()(HandleList* list) const { HandleListDestroy(list); }
-};
-using OwnedList = std::unique_ptr<HandleList, ListDestroy>;
 
-OwnedList ListOf(const Keys& keys) {
-  OwnedList list(HandleListCreate());
-  for (std::uint64_t key : keys) HandleListAppendKey(list.get(), key);
+HandleList* ListOf(const Keys& keys) {
+  HandleList* list = HandleListCreate();
+  for (std::uint64_t key : keys) HandleListAppendKey(list, key);
   return list;
 }
 
 // Both directions, so that a broken back link shows too.
-Keys Forward(const HandleList* list) {
-  Keys keys;
-  for (const HandleNode* n = list->first; n != nullptr; n = n->next) keys.push_back(n->key);
-  return keys;
-}
-Keys Backward(const HandleList* list) {
-  Keys keys;
+Keys Walk(const HandleList* list) {
+  Keys forward, backward;
+  for (const HandleNode* n = list->first; n != nullptr; n = n->next) forward.push_back(n->key);
   for (const HandleNode* n = list->last; n != nullptr; n = n->previous)
-    keys.insert(keys.begin(), n->key);
-  return keys;
+    backward.insert(backward.begin(), n->key);
+  EXPECT_EQ(forward, backward);
+  return forward;
 }
 
 TEST(HandleList, TextNodesAreNumberedFromTheCurrentLastKey) {
-  OwnedList list(HandleListCreate());
-  ASSERT_NE(list, nullptr);
-  EXPECT_EQ(HandleListFind(list.get(), 0), nullptr);
-  EXPECT_EQ(list->auxiliary, 0u);
-  for (std::uint64_t n : {1, 2, 3, 4}) EXPECT_EQ(HandleListAppendText(list.get(), "t"), n);
-  EXPECT_EQ(HandleListAppendKey(list.get(), 41), 41u);
-  EXPECT_EQ(HandleListAppendText(list.get(), "e"), 42u);
-  EXPECT_EQ(HandleListFind(list.get(), 42)->text, "e");
-  // The first node from the front decides.
-  HandleListAppendKey(list.get(), 2);
-  EXPECT_EQ(HandleListFind(list.get(), 2)->text, "t");
+  HandleList* list = HandleListCreate();
+  EXPECT_EQ(HandleListFind(list, 0), nullptr);
+  for (std::uint64_t n : {1, 2, 3}) EXPECT_EQ(HandleListAppendText(list, "t"), n);
+  EXPECT_EQ(HandleListAppendKey(list, 41), 41u);
+  EXPECT_EQ(HandleListAppendText(list, "e"), 42u);
+  EXPECT_EQ(HandleListFind(list, 42)->text, "e");
+  HandleListDestroy(list);
+  // No list (before the first window) is an empty one.
+  EXPECT_EQ(HandleListAppendKey(nullptr, 3) + HandleListAppendText(nullptr, "x"), 0u);
+  EXPECT_EQ(HandleListFindMember(nullptr, 3, 2, 0), nullptr);
+  HandleListRemovePair(nullptr, 3);
 }
 
-TEST(HandleList, RecordsAreRemovedWholeWhereverTheyStand) {
-  const struct {
-    Keys before;
-    int size;
-    std::uint64_t key;
-    Keys after;
-  } rows[] = {
-      {{1, 10, 2, 20, 3, 30}, 2, 2, {1, 10, 3, 30}},  // middle
-      {{1, 10, 2, 20, 3, 30}, 2, 1, {2, 20, 3, 30}},  // first
-      {{1, 10, 2, 20, 3, 30}, 2, 3, {1, 10, 2, 20}},  // last
-      {{5, 50}, 2, 5, {}},                            // the only pair
-      {{1, 10}, 2, 99, {1, 10}},                      // missing key
-      {{1, 10}, 3, 99, {1, 10}},
-      {{100, 1, 2, 200, 3, 4, 300, 5, 6}, 3, 200, {100, 1, 2, 300, 5, 6}},
-      {{100, 1, 2, 200, 3, 4}, 3, 200, {100, 1, 2}},
-      {{100, 1, 2}, 3, 100, {}},
-      // A record cut short by the end of the list stops there.
-      {{1, 10, 2, 20}, 2, 20, {1, 10, 2}},
-      {{1, 10, 2}, 3, 10, {1}},
-  };
+// A key is looked for only at its place in the records: a null handle (key 0) of one pair is
+// not the id 0 of the next, and a colour equal to a handle is not that handle.
+TEST(HandleList, RecordsAreFoundAndRemovedByTheirOwnMembersOnly) {
+  // clang-format off
+  const struct { Keys before; int size; std::uint64_t key; Keys after; } rows[] = {
+      {{1, 10, 2, 20, 3, 30}, 2, 2, {1, 10, 3, 30}}, {{1, 10, 2, 20, 3, 30}, 2, 1, {2, 20, 3, 30}},
+      {{1, 10, 2, 20, 3, 30}, 2, 3, {1, 10, 2, 20}}, {{5, 50}, 2, 5, {}}, {{1, 10}, 2, 99, {1, 10}},
+      {{1, 10, 2, 20}, 2, 10, {1, 10, 2, 20}}, {{7, 0, 0, 5}, 2, 0, {7, 0}},
+      {{100, 1, 2, 200, 3, 4, 300, 5, 6}, 3, 200, {100, 1, 2, 300, 5, 6}}, {{100, 1, 2}, 3, 100, {}},
+      {{100, 200, 2, 200, 3, 4}, 3, 200, {100, 200, 2}}, {{100, 1, 2}, 3, 1, {100, 1, 2}},
+      {{1, 10, 2}, 2, 2, {1, 10}}};  // a record cut short by the end stops there
+  // clang-format on
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message() << "remove " << row.size << " at key " << row.key);
-    OwnedList list = ListOf(row.before);
-    if (row.size == 2) {
-      HandleListRemovePair(list.get(), row.key);
-    } else {
-      HandleListRemoveTriple(list.get(), row.key);
-    }
-    EXPECT_EQ(Forward(list.get()), row.after);
-    EXPECT_EQ(Backward(list.get()), row.after);
-    EXPECT_EQ(list->first == nullptr, row.after.empty());
-    EXPECT_EQ(list->last == nullptr, row.after.empty());
+    HandleList* list = ListOf(row.before);
+    (row.size == 2 ? HandleListRemovePair : HandleListRemoveTriple)(list, row.key);
+    EXPECT_EQ(Walk(list), row.after);
+    EXPECT_EQ(list->first == nullptr && list->last == nullptr, row.after.empty());
+    HandleListDestroy(list);
   }
-}
-
-TEST(HandleList, NullListIsTreatedAsEmpty) {
-  EXPECT_EQ(HandleListAppendKey(nullptr, 3), 0u);
-  EXPECT_EQ(HandleListAppendText(nullptr, "x"), 0u);
-  EXPECT_EQ(HandleListFind(nullptr, 3), nullptr);
-  HandleListRemovePair(nullptr, 3);
-  HandleListRemoveTriple(nullptr, 3);
-  EXPECT_EQ(HandleListCount(nullptr), 0u);
+  HandleList* list = ListOf({7, 0, 0, 5});
+  EXPECT_EQ(HandleListFindMember(list, 0, 2, 0)->next->key, 5u);
+  EXPECT_EQ(HandleListFindMember(list, 0, 2, 1)->previous->key, 7u);
+  EXPECT_EQ(HandleListFindMember(list, 5, 2, 0), nullptr);
+  HandleListDestroy(list);
 }
 
 }  // namespace

@@ -1,8 +1,24 @@
-// The gadget, colour and tab-stop registries and the look-ups between ids and windows.
+// The registries before and after the first window (opened without tab stops), the look-ups
+// between ids and windows, and records that are entered whole or not at all.
 #include <gtest/gtest.h>
+
+#include <new>
+#include <tuple>
 
 #include "toolkit/core/registries.h"
 #include "toolkit/core/toolkit.h"
+
+// The nothrow allocations (the registries' nodes) fail once the count reaches 0; -1: never.
+int allocations_left = -1;
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  if (allocations_left == 0) return nullptr;
+  if (allocations_left > 0) --allocations_left;
+  try {
+    return ::operator new(size);  // so that the ordinary delete releases it
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
 
 namespace {
 
@@ -10,63 +26,93 @@ HWND Fake(std::uintptr_t value) {
   return reinterpret_cast<HWND>(value);
 }
 
-void AppendPair(HandleList* list, std::uint64_t key, std::uint64_t value) {
-  HandleListAppendKey(list, key);
-  HandleListAppendKey(list, value);
-}
+constexpr std::uint64_t kShown = WS_VISIBLE | WS_OVERLAPPEDWINDOW;
+HWND window = nullptr;
 
 // gtest keeps the order of a file: this runs before any window exists.
-TEST(Registries, BeforeAnyWindowEverythingReadsAsEmpty) {
-  EXPECT_EQ(GadgetRegistryGet(), nullptr);
-  EXPECT_EQ(CurrentWindowGet(), nullptr);
-  EXPECT_EQ(GadgetWindowOf(1), nullptr);
-  EXPECT_EQ(GadgetIdOf(Fake(0x1234)), 0);
-  EXPECT_EQ(ColourEntryAdd(Fake(0x1234), 1, 2), 0);
+TEST(Registries, BeforeAnyWindowNothingIsRegisteredOrFreed) {
+  HWND message_only =
+      CreateWindowExA(0, "Static", "", 0, 0, 0, 1, 1, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  EXPECT_EQ(GadgetRegister(1, message_only) + ColourEntryAdd(message_only, 1, 2) +
+                GadgetIdOf(message_only),
+            0);
+  EXPECT_EQ(std::tuple(GadgetRegistryGet(), CurrentWindowGet(), GadgetWindowOf(1)),
+            std::tuple(nullptr, nullptr, nullptr));
+  GadgetFree(1);
   GadgetUnregister(1);
   TabStopEntryRemove(1);
+  EXPECT_TRUE(DestroyWindow(message_only));  // left alone
 }
 
-TEST(Registries, LookUpsAndRemovalsOnceAWindowExists) {
-  HWND window = WindowOpen("registries", 0, 0, 100, 100, WS_OVERLAPPEDWINDOW | 0x1000, 0, nullptr);
+TEST(Registries, AFirstWindowWithoutTheTabStopBitMeansNoTabStopsForAnyWindow) {
+  window = WindowOpen("1", 0, 0, 200, 200, kShown, 0, nullptr);
   ASSERT_NE(window, nullptr) << "no display?";
-  EXPECT_EQ(CurrentWindowGet(), window);
-  HandleList* gadgets = GadgetRegistryGet();
-  AppendPair(gadgets, 1, 0x5000);
-  AppendPair(gadgets, RegistryKeyOfId(-5), 0x6000);
-  AppendPair(gadgets, 0x7000, 0x8000);  // an id equal to a handle value
-  AppendPair(gadgets, 7, 0x7000);
-  EXPECT_EQ(GadgetWindowOf(1), Fake(0x5000));
-  EXPECT_EQ(GadgetWindowOf(-5), Fake(0x6000));
-  EXPECT_EQ(GadgetIdOf(Fake(0x6000)), -5);
-  EXPECT_EQ(GadgetWindowOf(3), nullptr);
-  EXPECT_EQ(GadgetIdOf(Fake(0x9000)), 0);
-  // The first node with the value decides, whatever its place in its pair: here the id node,
-  // whose predecessor is the handle of the pair before it.
-  EXPECT_EQ(GadgetIdOf(Fake(0x7000)), 0x6000);
-  EXPECT_EQ(GadgetWindowOf(0x7000), Fake(0x8000));
-  GadgetUnregister(1);
-  EXPECT_EQ(GadgetWindowOf(1), nullptr);
-  EXPECT_EQ(GadgetWindowOf(-5), Fake(0x6000));
-  EXPECT_EQ(HandleListCount(gadgets), 6u);
+  HWND with_bit =
+      WindowOpen("2", 0, 0, 100, 100, kShown | WINDOW_STYLE_TABSTOP_REQUEST, 0, nullptr);
+  EXPECT_EQ(std::tuple(TabStopRegistryGet(), GetPropA(window, "tabstopenable"),
+                       GetPropA(with_bit, "tabstopenable")),
+            std::tuple(nullptr, nullptr, nullptr));
+  TabStopEntryRemove(1);  // harmless without the registry
+  DestroyWindow(with_bit);
+  EXPECT_EQ(CurrentWindowSet(window), window);
+}
 
-  EXPECT_EQ(ColourEntryAdd(Fake(0x5000), 0xFFFFFF, 0), 1);
-  EXPECT_EQ(ColourEntryAdd(Fake(0x6000), 0x00FF00, 0x0000FF), 1);
+// A picture made with no current window gets no control; its id is taken all the same, and
+// the null window must not be taken for id 0.
+TEST(Registries, AGadgetWithoutAWindowTakesItsIdAndNoOther) {
+  HWND five = PictureGadgetCreate(5, 0, 0, 26, 26, nullptr, 0, SS_BITMAP);
+  CurrentWindowSet(nullptr);
+  EXPECT_EQ(PictureGadgetCreate(7, 0, 0, 26, 26, nullptr, 0, SS_BITMAP), nullptr);
+  CurrentWindowSet(window);
+  HWND zero = PictureGadgetCreate(0, 0, 0, 26, 26, nullptr, 0, SS_BITMAP);
+  EXPECT_EQ(HandleListCount(GadgetRegistryGet()), 6u);  // 7 holds its id too
+  EXPECT_EQ(std::tuple(GadgetWindowOf(0), GadgetIdOf(zero), GadgetWindowOf(5), GadgetIdOf(nullptr)),
+            std::tuple(zero, 0, five, 0));
+  GadgetFree(7);
+  EXPECT_EQ(GadgetWindowOf(0), zero);
+  GadgetFree(0);
+  EXPECT_FALSE(IsWindow(zero));
+  GadgetFree(5);
+  EXPECT_EQ(HandleListCount(GadgetRegistryGet()), 0u);
+}
+
+TEST(Registries, ARecordIsEnteredWholeOrNotAtAll) {
+  for (int fail_at : {0, 1, 2}) {
+    SCOPED_TRACE(fail_at);
+    allocations_left = fail_at;
+    EXPECT_EQ(ColourEntryAdd(Fake(0x5100), 0x5200, 2), 0);
+    allocations_left = fail_at % 2;
+    EXPECT_EQ(GadgetRegister(9, Fake(0x5200)), 0);
+    allocations_left = -1;
+    EXPECT_EQ(HandleListCount(ColourRegistryGet()) + HandleListCount(GadgetRegistryGet()), 0u);
+  }
+  EXPECT_EQ(ColourEntryAdd(Fake(0x5100), 0x5200, 2), 1);
+  EXPECT_EQ(GadgetRegister(9, Fake(0x5200)), 1);
+  EXPECT_EQ(GadgetIdOf(Fake(0x5200)), 9);
+  GadgetUnregister(9);
+  HandleListRemoveTriple(ColourRegistryGet(), 0x5100);
+}
+
+TEST(Registries, IdsAndHandlesAreLookedUpAtTheirOwnPlaceInThePairs) {
+  for (std::uint64_t key :
+       {std::uint64_t{1}, std::uint64_t{0x5000}, RegistryKeyOfId(-5), std::uint64_t{0x6000},
+        std::uint64_t{0x7000}, std::uint64_t{0x8000}, std::uint64_t{7}, std::uint64_t{0x7000}})
+    HandleListAppendKey(GadgetRegistryGet(), key);
+  EXPECT_EQ(std::tuple(GadgetWindowOf(-5), GadgetIdOf(Fake(0x6000)), GadgetWindowOf(3),
+                       GadgetIdOf(Fake(0x9000))),
+            std::tuple(Fake(0x6000), -5, nullptr, 0));
+  // The handle 0x7000 is 7's, not the id 0x7000 of the pair before.
+  EXPECT_EQ(std::tuple(GadgetIdOf(Fake(0x7000)), GadgetWindowOf(0x7000)),
+            std::tuple(7, Fake(0x8000)));
+  GadgetUnregister(1);
+  EXPECT_EQ(std::tuple(GadgetWindowOf(1), GadgetWindowOf(-5)), std::tuple(nullptr, Fake(0x6000)));
+  // A colour equal to a handle is not that handle's entry.
+  ColourEntryAdd(Fake(0x6000), 0x5000, 0xFF);
+  ColourEntryAdd(Fake(0x5000), 0xFFFFFF, 0);
   HandleListRemoveTriple(ColourRegistryGet(), RegistryKeyOfWindow(Fake(0x5000)));
   const HandleNode* entry = ColourRegistryGet()->first;
-  ASSERT_NE(entry, nullptr);
-  EXPECT_EQ(entry->key, 0x6000u);
-  EXPECT_EQ(entry->next->key, 0x00FF00u);
-  EXPECT_EQ(entry->next->next->key, 0x0000FFu);
+  EXPECT_EQ(entry->key + entry->next->key + entry->next->next->key, 0x6000u + 0x5000u + 0xFFu);
   EXPECT_EQ(HandleListCount(ColourRegistryGet()), 3u);
-
-  AppendPair(TabStopRegistryGet(), 3, RegistryKeyOfWindow(window));
-  AppendPair(TabStopRegistryGet(), 4, RegistryKeyOfWindow(window));
-  TabStopEntryRemove(3);
-  EXPECT_EQ(HandleListFind(TabStopRegistryGet(), 3), nullptr);
-  EXPECT_EQ(HandleListCount(TabStopRegistryGet()), 2u);
-
-  EXPECT_EQ(CurrentWindowSet(Fake(0x4242)), Fake(0x4242));
-  EXPECT_EQ(CurrentWindowGet(), Fake(0x4242));
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -17,21 +16,16 @@ namespace {
 // The gadget's properties when its window received WM_DESTROY: the release must have removed
 // them by then.
 std::map<std::string, HANDLE> at_destroy;
-
-BOOL CALLBACK KeepProp(HWND, LPSTR name, HANDLE value, ULONG_PTR) {
-  if (!IS_INTRESOURCE(name)) at_destroy[name] = value;
-  return TRUE;
-}
+std::vector<void*> explorer_freed;  // what each call of the explorer's release routine got
 
 LRESULT CALLBACK WatchDestroy(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                               DWORD_PTR) {
-  if (message == WM_DESTROY) EnumPropsExA(window, KeepProp, 0);
+  const PROPENUMPROCEXA keep = [](HWND, LPSTR name, HANDLE value, ULONG_PTR) {
+    if (!IS_INTRESOURCE(name)) at_destroy[name] = value;
+    return TRUE;
+  };
+  if (message == WM_DESTROY) EnumPropsExA(window, keep, 0);
   return DefSubclassProc(window, message, wparam, lparam);
-}
-
-std::vector<void*> explorer_freed;  // what each call of the explorer's release routine got
-void ExplorerFree(void* data) {
-  explorer_freed.push_back(data);
 }
 
 class GadgetRelease : public testing::Test {
@@ -42,9 +36,9 @@ class GadgetRelease : public testing::Test {
     // 0x1000 asks for the tab-stop registry, so that its clean-up is checked too.
     window_ = WindowOpen("release", 0, 0, 400, 300, WS_OVERLAPPEDWINDOW | 0x1000, 0, nullptr);
     for (const char* name : {"SplitterGadget", "SplitterGadgetToo", "ExplorerGadget"}) {
-      const WNDCLASSA test_class{
-          0,       DefWindowProcA, 0,       0,       GetModuleHandleA(nullptr),
-          nullptr, nullptr,        nullptr, nullptr, name};
+      WNDCLASSA test_class = {};
+      test_class.lpfnWndProc = DefWindowProcA;
+      test_class.lpszClassName = name;
       RegisterClassA(&test_class);
     }
   }
@@ -57,17 +51,14 @@ class GadgetRelease : public testing::Test {
     HWND control =
         CreateWindowExA(0, class_name, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 100, 80, window_,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-    EXPECT_NE(control, nullptr) << class_name;
     SetWindowSubclass(control, WatchDestroy, 1, 0);
-    EXPECT_EQ(GadgetRegister(id, control), 1);
-    ColourEntryAdd(control, 0xFFFFFF, 0);
+    EXPECT_EQ(GadgetRegister(id, control) + ColourEntryAdd(control, 0xFFFFFF, 0), 2) << class_name;
     HandleListAppendKey(TabStopRegistryGet(), RegistryKeyOfId(id));
     HandleListAppendKey(TabStopRegistryGet(), RegistryKeyOfWindow(window_));
     return control;
   }
-  static HWND window_;
+  static inline HWND window_ = nullptr;
 };
-HWND GadgetRelease::window_ = nullptr;
 
 TEST_F(GadgetRelease, AnIdInUseIsReplacedAndFreeingTwiceOrAnUnknownIdDoesNothing) {
   HWND older = Gadget("Static", 3), newer = Gadget("Static", 3);
@@ -76,34 +67,38 @@ TEST_F(GadgetRelease, AnIdInUseIsReplacedAndFreeingTwiceOrAnUnknownIdDoesNothing
   EXPECT_EQ(HandleListCount(GadgetRegistryGet()), 2u);  // one (id, window) pair
   for (GadgetId id : {3, 3, 12345}) GadgetFree(id);
   EXPECT_FALSE(IsWindow(newer));
-  EXPECT_EQ(GadgetWindowOf(3), nullptr);
 }
 
 // Each row is a real control of a class with a rule, the properties put on it, and whether the
 // release must leave each of them in place until the window is destroyed.
 TEST_F(GadgetRelease, EachClassRuleReleasesWhatItsControlHolds) {
   // One image list per row that keeps images, to see each emptied but not destroyed.
-  HIMAGELIST lists[2] = {ImageList_Create(16, 16, ILC_COLOR32, 3, 0),
-                         ImageList_Create(16, 16, ILC_COLOR32, 3, 0)};
-  for (HIMAGELIST images : lists) ImageList_SetImageCount(images, 3);
-  IntStack* stack = IntStackNew();
+  HIMAGELIST lists[3];
+  for (HIMAGELIST& images : lists) {
+    images = ImageList_Create(16, 16, ILC_COLOR32, 3, 0);
+    ImageList_SetImageCount(images, 3);
+  }
   HWND edit = Gadget("Edit", 7);  // the up-down's companion
-  int record = 0;
+  int records[2] = {};
   const HANDLE one = reinterpret_cast<HANDLE>(1), three = reinterpret_cast<HANDLE>(3),
-               free_proc = reinterpret_cast<HANDLE>(&ExplorerFree);
+               free_proc =
+                   reinterpret_cast<HANDLE>(+[](void*data) { explorer_freed.push_back(data); });
   // clang-format off
   struct Prop { const char* name; HANDLE value; bool kept = false; };
   const struct { const char* class_name; DWORD style; std::vector<Prop> props; } rows[] = {
       {STATUSCLASSNAMEA, 0, {{"STATUSBARARRAY", std::malloc(64)}, {"STATUSBARNUMBERFIELDS", three},
                              {"STATUSBARWINDOW", one}}},
       {STATUSCLASSNAMEA, 0, {{"STATUSBARNUMBERFIELDS", three, true}, {"STATUSBARWINDOW", one}}},  // no array
-      {WC_LISTVIEWA, LVS_REPORT, {{"addparam60000", lists[0]}, {"stackindexes", stack}}},
-      {WC_COMBOBOXEXA, CBS_DROPDOWNLIST, {{"addparam60000", lists[1]}}},
+      {WC_LISTVIEWA, LVS_REPORT, {{"addparam60000", lists[0]}, {"stackindexes", IntStackNew()}}},
+      {WC_TREEVIEWA, 0, {{"addparam60000", lists[1]}, {"stackindexes", IntStackNew()}}},
+      {WC_COMBOBOXEXA, CBS_DROPDOWNLIST, {{"addparam60000", lists[2]}}},
       {"SplitterGadget", 0, {{"HANDLEPAN", one}, {"POSITIONPAN", one}, {"STYLEPAN", one},
                              {"SPLITTERMOVE", one}, {"GADGET1", one}, {"GADGET2", one}}},
       {"SplitterGadgetToo", 0, {{"HANDLEPAN", one, true}}},  // the rule wants the exact name
-      {"ExplorerGadget", 0, {{"EXPLORERLISTFREEPROC", free_proc}, {"addparam60000", &record},
+      {"ExplorerGadget", 0, {{"EXPLORERLISTFREEPROC", free_proc}, {"addparam60000", &records[0]},
                              {"EXPLORERGADGETLISTVIEWWINDOW", three}}},
+      // Without its release routine an explorer keeps its list window's property.
+      {"ExplorerGadget", 0, {{"addparam60000", &records[1]}, {"EXPLORERGADGETLISTVIEWWINDOW", three, true}}},
       {UPDOWN_CLASSA, 0, {{"addparam60000", edit}}}};  // last: it takes the edit field with it
   // clang-format on
   for (const auto& row : rows) {
@@ -123,7 +118,7 @@ TEST_F(GadgetRelease, EachClassRuleReleasesWhatItsControlHolds) {
     ImageList_Destroy(images);
   }
   GadgetFree(7);  // its window is gone; its registry entries still go
-  EXPECT_EQ(explorer_freed, std::vector<void*>{&record});
+  EXPECT_EQ(explorer_freed, std::vector<void*>{&records[0]});
 }
 
 }  // namespace

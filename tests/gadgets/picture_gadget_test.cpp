@@ -1,10 +1,5 @@
 // Picture gadgets: the control made, the kind of image it is given, ids, release and clicks.
-#include <windows.h>
-
 #include <gtest/gtest.h>
-
-#include <utility>
-#include <vector>
 
 #include "tests/support/wine_host.h"
 #include "toolkit/core/toolkit.h"
@@ -14,26 +9,21 @@ namespace {
 // STM_SETIMAGE calls seen by the thread's window procedures: (image kind, image).
 std::vector<std::pair<WPARAM, LPARAM>> set_image_calls;
 
-LRESULT CALLBACK SeeSetImage(int code, WPARAM wparam, LPARAM lparam) {
-  const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lparam);
-  if (code == HC_ACTION && sent->message == STM_SETIMAGE)
-    set_image_calls.emplace_back(sent->wParam, sent->lParam);
-  return CallNextHookEx(nullptr, code, wparam, lparam);
-}
-
-HWND Window() {
-  static HWND window =
-      WindowOpen("pictures", 50, 50, 300, 300, WS_VISIBLE | WS_OVERLAPPEDWINDOW, 0, nullptr);
-  return window;
-}
-
 // Each row also gets a real click, which must come back with the low 16 bits of the id.
 TEST(PictureGadget, TakesItsImageByStyleReportsClicksAndLeavesTheImageWhenFreed) {
-  ASSERT_NE(Window(), nullptr) << "no display?";
+  HWND window =
+      WindowOpen("pictures", 50, 50, 300, 300, WS_VISIBLE | WS_OVERLAPPEDWINDOW, 0, nullptr);
+  ASSERT_NE(window, nullptr) << "no display?";
   PumpFor(100);  // let the window appear before anything is clicked
   HBITMAP bitmap = CreateBitmap(26, 26, 1, 32, nullptr);
   HICON icon = CopyIcon(LoadIconA(nullptr, IDI_APPLICATION));  // one that DestroyIcon can end
-  HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, SeeSetImage, nullptr, GetCurrentThreadId());
+  const HOOKPROC see = [](int code, WPARAM wparam, LPARAM lparam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lparam);
+    if (code == HC_ACTION && sent->message == STM_SETIMAGE)
+      set_image_calls.emplace_back(sent->wParam, sent->lParam);
+    return CallNextHookEx(nullptr, code, wparam, lparam);
+  };
+  HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, see, nullptr, GetCurrentThreadId());
   // clang-format off
   const struct { GadgetId id; HANDLE image; int border, style; WPARAM kind; } rows[] = {
       {1, bitmap, 0, 14, IMAGE_BITMAP}, {2, icon, 1, 3, IMAGE_ICON},
@@ -43,8 +33,7 @@ TEST(PictureGadget, TakesItsImageByStyleReportsClicksAndLeavesTheImageWhenFreed)
     SCOPED_TRACE(row.id);
     set_image_calls.clear();
     HWND picture = PictureGadgetCreate(row.id, 30, 30, 26, 26, row.image, row.border, row.style);
-    ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(GetParent(picture), Window());
+    EXPECT_EQ(GetParent(picture), window);
     EXPECT_EQ(GetWindowLongPtrA(picture, GWLP_ID), row.id);
     EXPECT_EQ(GadgetWindowOf(row.id), picture);
     EXPECT_EQ(WindowClassNameGet(picture), "Static");
@@ -52,8 +41,8 @@ TEST(PictureGadget, TakesItsImageByStyleReportsClicksAndLeavesTheImageWhenFreed)
               0x50000100 | (row.style & SS_TYPEMASK));
     EXPECT_EQ(GetWindowLongPtrA(picture, GWL_EXSTYLE) & WS_EX_CLIENTEDGE,
               row.border ? WS_EX_CLIENTEDGE : 0);
-    const std::pair<WPARAM, LPARAM> sent(row.kind, reinterpret_cast<LPARAM>(row.image));
-    EXPECT_EQ(set_image_calls, std::vector{sent});
+    EXPECT_EQ(set_image_calls,
+              (std::vector{std::pair(row.kind, reinterpret_cast<LPARAM>(row.image))}));
     const POINT centre = WindowCentre(picture);
     ASSERT_TRUE(HostClick(centre.x, centre.y));
     const auto codes = PollUntil([](std::int32_t code) { return code == EVENT_GADGET; });

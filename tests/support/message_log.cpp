@@ -3,6 +3,7 @@
 
 #include <set>
 #include <sstream>
+#include <utility>
 
 #include "toolkit/core/toolkit.h"
 
@@ -10,14 +11,9 @@ namespace {
 
 std::vector<MessageRecord> recorded;
 
-std::int64_t Record(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  recorded.push_back(MessageRecord{window, message, wparam, lparam});
-  return 0;
-}
-
 std::string Describe(UINT message, WPARAM wparam, LPARAM lparam) {
   std::ostringstream out;
-  out << "0x" << std::hex << message << " w=0x" << wparam << " l=0x" << lparam;
+  out << "\n    0x" << std::hex << message << " w=0x" << wparam << " l=0x" << lparam;
   return out.str();
 }
 
@@ -25,7 +21,12 @@ std::string Describe(UINT message, WPARAM wparam, LPARAM lparam) {
 
 void MessageLogStart() {
   recorded.clear();
-  MessageHookSet(&Record, HOOK_WINDOW_PROC);
+  MessageHookSet(
+      [](HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+        recorded.push_back(MessageRecord{window, message, wparam, lparam});
+        return std::int64_t{0};
+      },
+      HOOK_WINDOW_PROC);
 }
 
 void MessageLogStop() {
@@ -37,32 +38,26 @@ void MessageLogFlush() {
 }
 
 std::vector<MessageRecord> MessageLogTake() {
-  std::vector<MessageRecord> taken;
-  taken.swap(recorded);
-  return taken;
+  return std::exchange(recorded, {});
 }
 
 testing::AssertionResult MessageSequenceMatches(const std::vector<ExpectedMessage>& expected,
                                                 const std::vector<MessageRecord>& actual) {
   std::set<UINT> wanted;
   for (const ExpectedMessage& e : expected) wanted.insert(e.message);
-  std::vector<MessageRecord> seen;
+  std::string want, seen;
+  bool same = true;
+  std::size_t at = 0;
   for (const MessageRecord& r : actual) {
-    if (wanted.count(r.message) != 0) seen.push_back(r);
+    if (wanted.count(r.message) == 0) continue;
+    const ExpectedMessage* e = at < expected.size() ? &expected[at++] : nullptr;
+    same = same && e != nullptr && r.message == e->message &&
+           ((e->flags & EXPECT_WPARAM) == 0 || r.wparam == e->wparam) &&
+           ((e->flags & EXPECT_LPARAM) == 0 || r.lparam == e->lparam);
+    seen += Describe(r.message, r.wparam, r.lparam);
   }
-  bool same = seen.size() == expected.size();
-  for (std::size_t i = 0; same && i < seen.size(); ++i) {
-    const ExpectedMessage& e = expected[i];
-    same = seen[i].message == e.message &&
-           ((e.flags & EXPECT_WPARAM) == 0 || seen[i].wparam == e.wparam) &&
-           ((e.flags & EXPECT_LPARAM) == 0 || seen[i].lparam == e.lparam);
-  }
-  if (same) return testing::AssertionSuccess();
-  std::ostringstream out;
-  out << "message sequence differs\n  expected:";
-  for (const ExpectedMessage& e : expected)
-    out << "\n    " << Describe(e.message, e.wparam, e.lparam);
-  out << "\n  actual:";
-  for (const MessageRecord& r : seen) out << "\n    " << Describe(r.message, r.wparam, r.lparam);
-  return testing::AssertionFailure() << out.str();
+  for (const ExpectedMessage& e : expected) want += Describe(e.message, e.wparam, e.lparam);
+  if (same && at == expected.size()) return testing::AssertionSuccess();
+  return testing::AssertionFailure()
+         << "message sequence differs\n  expected:" << want << "\n  actual:" << seen;
 }

@@ -5,51 +5,27 @@
 
 #include "toolkit/core/toolkit.h"
 
-namespace {
-
-std::string UnixTempName() {
-  static int counter = 0;
-  return "/tmp/vantrel-host-" + std::to_string(GetCurrentProcessId()) + "-" +
-         std::to_string(++counter);
-}
-
-std::string WindowsName(const std::string& unix_name) {
-  std::string name = "Z:" + unix_name;
-  for (char& c : name) {
-    if (c == '/') c = '\\';
-  }
-  return name;
-}
-
-}  // namespace
-
 bool HostRun(const std::string& command, DWORD timeout_ms) {
-  const std::string done = UnixTempName();
+  // Wine cannot wait on a Unix process: the command's status comes back in a file.
+  static int counter = 0;
+  const std::string done = "/tmp/vantrel-host-" + std::to_string(GetCurrentProcessId()) + "-" +
+                           std::to_string(++counter);
   std::string line = "/bin/sh -c \"" + command + "; echo $? > " + done + "\"";
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
+  STARTUPINFOA startup = {sizeof startup};
   PROCESS_INFORMATION process = {};
   if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process)) {
+                      &process))
     return false;
-  }
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
-  const std::string done_windows = WindowsName(done);
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < timeout_ms) {
+  const std::string done_windows = "Z:" + done;
+  // No dispatching here: the test reads what the input caused through the event calls.
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < timeout_ms; Sleep(10)) {
+    int status = -1;
     FILE* file = std::fopen(done_windows.c_str(), "r");
-    if (file != nullptr) {
-      int status = -1;
-      const int read = std::fscanf(file, "%d", &status);
-      std::fclose(file);
-      if (read == 1) {
-        DeleteFileA(done_windows.c_str());
-        return status == 0;
-      }
-    }
-    // No dispatching here: the test reads what the input caused through the event calls.
-    Sleep(10);
+    const int read = file != nullptr ? std::fscanf(file, "%d", &status) : 0;
+    if (file != nullptr) std::fclose(file);
+    if (read == 1) return DeleteFileA(done_windows.c_str()), status == 0;
   }
   return false;
 }
@@ -71,8 +47,7 @@ POINT WindowCentre(HWND window) {
 std::vector<std::int32_t> PollUntil(const std::function<bool(std::int32_t)>& done,
                                     DWORD timeout_ms) {
   std::vector<std::int32_t> codes;
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < timeout_ms) {
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < timeout_ms;) {
     const std::int32_t code = EventPoll();
     if (code != 0) codes.push_back(code);
     if (done(code)) break;
@@ -82,20 +57,14 @@ std::vector<std::int32_t> PollUntil(const std::function<bool(std::int32_t)>& don
 }
 
 void PollDrain() {
-  int quiet = 0;
-  while (quiet < 3) {
-    quiet = EventPoll() == 0 ? quiet + 1 : 0;
-  }
+  for (int quiet = 0; quiet < 3;) quiet = EventPoll() == 0 ? quiet + 1 : 0;
 }
 
 void PumpFor(DWORD milliseconds) {
   const DWORD start = GetTickCount();
   do {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
     Sleep(1);
   } while (GetTickCount() - start < milliseconds);
 }

@@ -23,20 +23,15 @@ CHARFORMATA rich_edit_format = {};
 // Class backgrounds that WindowBackgroundSet made: only these are ours to delete.
 std::vector<HBRUSH> background_brushes;
 
-constexpr std::size_t kEntryNodes = 3;  // control, background, front
 constexpr UINT kRichEditFormatSize = 60;
+constexpr int kEntryControl = 0;  // an entry is (control, background, front)
 
-// Walks whole entries, so that a colour that happens to equal a handle (or 0, an unknown
-// gadget's handle) is never taken for a key, nor the entry after it overwritten.
+// Only a record's first member is its key: a colour that equals a handle is never taken for one.
 HandleNode* EntryFind(HWND control) {
   const HandleList* registry = ColourRegistryGet();
   if (registry == nullptr || control == nullptr) return nullptr;
-  const std::uint64_t key = RegistryKeyOfWindow(control);
-  for (HandleNode* node = registry->first; node != nullptr;) {
-    if (node->key == key) return node->next != nullptr && node->next->next ? node : nullptr;
-    for (std::size_t step = 0; step < kEntryNodes && node != nullptr; ++step) node = node->next;
-  }
-  return nullptr;
+  return HandleListFindMember(registry, RegistryKeyOfWindow(control), REGISTRY_TRIPLE,
+                              kEntryControl);
 }
 
 std::uint64_t Stored(std::int32_t colour) {

@@ -1,4 +1,5 @@
 // EventWait and EventPoll: report what was parked, else pump one message with its shortcuts.
+#include "toolkit/core/event_pump_seam.h"
 #include "toolkit/core/event_state.h"
 #include "toolkit/core/event_translate.h"
 #include "toolkit/core/message_hooks.h"
@@ -11,6 +12,8 @@ namespace {
 
 MSG current_message = {};
 std::int64_t throttle_calls = 0;
+ThrottleSleepFunction throttle_sleep = Sleep;
+constexpr DWORD kThrottleSleepMilliseconds = 1;
 
 HWND TopmostAncestor(HWND window) {
   HWND top = window;
@@ -93,7 +96,11 @@ MSG* EventMessageRecord() {
 void EventPollThrottle(std::int64_t n) {
   ++throttle_calls;
   if (throttle_calls >= n) {
-    Sleep(1);
+    throttle_sleep(kThrottleSleepMilliseconds);
     throttle_calls = 0;
   }
+}
+
+void EventPollThrottleSleepSet(ThrottleSleepFunction sleep) {
+  throttle_sleep = sleep != nullptr ? sleep : Sleep;
 }

@@ -22,7 +22,7 @@ struct EventStateRecord {
   std::int32_t item_index;
   std::int32_t item_column;
   std::int32_t item_key_flags;
-  std::int32_t tree_item;
+  std::int64_t tree_item;  // a whole HTREEITEM: 64-bit programs may place items above 4 GiB
   std::int32_t tree_gadget;
 };
 

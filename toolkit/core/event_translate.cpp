@@ -33,15 +33,30 @@ HWND AsWindow(std::uint64_t value) {
   return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(value));
 }
 
-std::int32_t RecordInt32(const unsigned char* record, std::size_t offset) {
-  std::int32_t value;
-  std::memcpy(&value, record + offset, sizeof value);
+// A copied notification record and the size of the block that holds it (0: not a copy). The
+// three layouts differ in length, so a field past the end of the posted block reads as 0: a
+// list-view copy has no key flags.
+struct CopiedRecord {
+  const unsigned char* bytes;
+  std::size_t size;
+};
+
+CopiedRecord CopiedRecordAt(std::uint64_t lparam) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(static_cast<std::uintptr_t>(lparam));
+  return CopiedRecord{bytes, NotifyCopyBlockSizeAt(bytes)};
+}
+
+std::int32_t RecordInt32(const CopiedRecord& record, std::size_t offset) {
+  std::int32_t value = 0;
+  if (offset + sizeof value <= record.size)
+    std::memcpy(&value, record.bytes + offset, sizeof value);
   return value;
 }
 
-std::uint64_t RecordUint64(const unsigned char* record, std::size_t offset) {
-  std::uint64_t value;
-  std::memcpy(&value, record + offset, sizeof value);
+std::uint64_t RecordUint64(const CopiedRecord& record, std::size_t offset) {
+  std::uint64_t value = 0;
+  if (offset + sizeof value <= record.size)
+    std::memcpy(&value, record.bytes + offset, sizeof value);
   return value;
 }
 
@@ -103,9 +118,8 @@ void OnToolkitMessage(const Drained& d, EventStateRecord& s) {
       s.source_id = Low32(d.lparam);
       break;
     case ITEM_NOTIFY: {
-      const auto* record =
-          reinterpret_cast<const unsigned char*>(static_cast<std::uintptr_t>(d.lparam));
-      if (!NotifyCopyBlockIs(record)) break;
+      const CopiedRecord record = CopiedRecordAt(d.lparam);
+      if (record.size == 0) break;
       s.code = EVENT_GADGET;
       s.item_index = RecordInt32(record, NOTIFY_OFFSET_ITEM);
       s.item_column = RecordInt32(record, NOTIFY_OFFSET_SUBITEM);
@@ -130,10 +144,9 @@ void OnToolkitMessage(const Drained& d, EventStateRecord& s) {
 }
 
 void OnNotify(const Drained& d, EventStateRecord& s) {
-  const auto* record =
-      reinterpret_cast<const unsigned char*>(static_cast<std::uintptr_t>(d.lparam));
+  const CopiedRecord record = CopiedRecordAt(d.lparam);
   // Anything else (a parked tooltip request) belonged to its sender and is gone by now.
-  if (!NotifyCopyBlockIs(record)) return;
+  if (record.size == 0) return;
   const std::int32_t id_from = Low32(RecordUint64(record, NOTIFY_OFFSET_ID_FROM));
   // The notification codes are unsigned in the headers: compare them as such.
   const auto code = static_cast<std::uint32_t>(RecordInt32(record, NOTIFY_OFFSET_CODE));
@@ -175,7 +188,8 @@ void OnNotify(const Drained& d, EventStateRecord& s) {
     }
     case TVN_SELCHANGEDA:
       s.tree_gadget = id_from;
-      s.tree_item = Low32(RecordUint64(record, NOTIFY_OFFSET_TREE_NEW_ITEM));
+      // The whole handle: a 64-bit program's items may lie above 4 GiB.
+      s.tree_item = static_cast<std::int64_t>(RecordUint64(record, NOTIFY_OFFSET_TREE_NEW_ITEM));
       break;
     default:
       break;

@@ -19,12 +19,11 @@ void NodeLink(HandleList* list, HandleNode* node) {
   list->last = node;
 }
 
-// Unlinks `count` nodes starting at `found` and releases them, last first. A record cut short
-// by the end of the list (a key that matched the second member of the final pair) stops at
-// the end instead of running past it.
+// Unlinks the record of `count` nodes whose first member has the key and releases its nodes,
+// last first. A record cut short by the end of the list stops there instead of running past it.
 void RemoveRecord(HandleList* list, std::uint64_t key, int count) {
   if (list == nullptr) return;
-  HandleNode* found = HandleListFind(list, key);
+  HandleNode* found = HandleListFindMember(list, key, count, 0);
   if (found == nullptr) return;
   HandleNode* members[3] = {found, nullptr, nullptr};
   int taken = 1;
@@ -75,6 +74,32 @@ std::uint64_t HandleListAppendText(HandleList* list, const std::string& text) {
   node->key = list->last != nullptr ? list->last->key + 1 : 1;
   NodeLink(list, node);
   return node->key;
+}
+
+bool HandleListAppendRecord(HandleList* list, const std::uint64_t* keys, int count) {
+  constexpr int kLongestRecord = 3;
+  if (list == nullptr || count < 1 || count > kLongestRecord) return false;
+  HandleNode* nodes[kLongestRecord] = {};
+  for (int i = 0; i < count; ++i) {
+    nodes[i] = NodeNew();
+    if (nodes[i] == nullptr) {
+      for (int k = 0; k < i; ++k) delete nodes[k];
+      return false;
+    }
+    nodes[i]->key = keys[i];
+  }
+  for (int i = 0; i < count; ++i) NodeLink(list, nodes[i]);
+  return true;
+}
+
+HandleNode* HandleListFindMember(const HandleList* list, std::uint64_t key, int size, int member) {
+  if (list == nullptr || size < 1 || member < 0 || member >= size) return nullptr;
+  int position = 0;
+  for (HandleNode* node = list->first; node != nullptr; node = node->next) {
+    if (position == member && node->key == key) return node;
+    position = (position + 1) % size;
+  }
+  return nullptr;
 }
 
 HandleNode* HandleListFind(const HandleList* list, std::uint64_t key) {

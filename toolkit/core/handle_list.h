@@ -26,10 +26,20 @@ std::uint64_t HandleListAppendKey(HandleList* list, std::uint64_t key);
 // Appends a text node numbered one past the current last node (1 in an empty list).
 std::uint64_t HandleListAppendText(HandleList* list, const std::string& text);
 
+// Appends a record of `count` nodes whole, or nothing at all: false (the list unchanged) if a
+// node could not be allocated. Registries append this way so that a failed append cannot shift
+// every later record.
+bool HandleListAppendRecord(HandleList* list, const std::uint64_t* keys, int count);
+
 // The first node from the front whose key equals the value, or null.
 HandleNode* HandleListFind(const HandleList* list, std::uint64_t key);
 
-// Remove the record (two or three consecutive nodes) that starts at the node with that key.
+// In a list of records of `size` nodes, the first node at position `member` of its record whose
+// key equals the value, or null. Ids and window handles sit at fixed positions of their pairs,
+// so a handle is never taken for an id that happens to have the same value (null and id 0).
+HandleNode* HandleListFindMember(const HandleList* list, std::uint64_t key, int size, int member);
+
+// Remove the record (two or three consecutive nodes) whose first member has that key.
 void HandleListRemovePair(HandleList* list, std::uint64_t key);
 void HandleListRemoveTriple(HandleList* list, std::uint64_t key);
 

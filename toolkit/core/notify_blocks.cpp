@@ -39,9 +39,13 @@ void* NotifyCopyBlockFill(NotifyBlockKind kind, const void* record) {
 }
 
 bool NotifyCopyBlockIs(const void* address) {
-  if (address == nullptr) return false;
-  for (void* block : blocks) {
-    if (block == address) return true;
+  return NotifyCopyBlockSizeAt(address) != 0;
+}
+
+std::size_t NotifyCopyBlockSizeAt(const void* address) {
+  if (address == nullptr) return 0;
+  for (int kind = 0; kind < NOTIFY_BLOCK_COUNT; ++kind) {
+    if (blocks[kind] == address) return kSizes[kind];
   }
-  return false;
+  return 0;
 }

@@ -22,3 +22,5 @@ void* NotifyCopyBlockFill(NotifyBlockKind kind, const void* record);
 
 // Whether the address is one of the three blocks (and so a record the sender no longer owns).
 bool NotifyCopyBlockIs(const void* address);
+// The size of the block at that address, 0 if it is none of them: reads stay within it.
+std::size_t NotifyCopyBlockSizeAt(const void* address);

@@ -54,13 +54,16 @@ void GadgetUnregister(GadgetId id) {
 }
 
 HWND GadgetWindowOf(GadgetId id) {
-  const HandleNode* node = HandleListFind(gadget_registry, RegistryKeyOfId(id));
+  const HandleNode* node =
+      HandleListFindMember(gadget_registry, RegistryKeyOfId(id), REGISTRY_PAIR, REGISTRY_PAIR_ID);
   if (node == nullptr || node->next == nullptr) return nullptr;
   return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(node->next->key));
 }
 
 GadgetId GadgetIdOf(HWND window) {
-  const HandleNode* node = HandleListFind(gadget_registry, RegistryKeyOfWindow(window));
+  if (window == nullptr) return 0;  // a gadget whose control could not be made has no window
+  const HandleNode* node = HandleListFindMember(gadget_registry, RegistryKeyOfWindow(window),
+                                                REGISTRY_PAIR, REGISTRY_PAIR_WINDOW);
   if (node == nullptr || node->previous == nullptr) return 0;
   return static_cast<GadgetId>(node->previous->key);
 }
@@ -75,11 +78,10 @@ HWND CurrentWindowSet(HWND window) {
 }
 
 int ColourEntryAdd(HWND control, std::int64_t background, std::int64_t text) {
-  if (colour_registry == nullptr) return 0;
-  HandleListAppendKey(colour_registry, RegistryKeyOfWindow(control));
-  HandleListAppendKey(colour_registry, static_cast<std::uint64_t>(background));
-  HandleListAppendKey(colour_registry, static_cast<std::uint64_t>(text));
-  return 1;
+  const std::uint64_t entry[REGISTRY_TRIPLE] = {RegistryKeyOfWindow(control),
+                                                static_cast<std::uint64_t>(background),
+                                                static_cast<std::uint64_t>(text)};
+  return HandleListAppendRecord(colour_registry, entry, REGISTRY_TRIPLE) ? 1 : 0;
 }
 
 void TabStopEntryRemove(GadgetId id) {

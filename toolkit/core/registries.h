@@ -14,6 +14,12 @@ HandleList* ClassNameRegistryGet();
 HandleList* ColourRegistryGet();
 HandleList* TabStopRegistryGet();
 
+// Records are pairs (id, window) or triples (window, colour 1, colour 2).
+inline constexpr int REGISTRY_PAIR = 2;
+inline constexpr int REGISTRY_TRIPLE = 3;
+inline constexpr int REGISTRY_PAIR_ID = 0;
+inline constexpr int REGISTRY_PAIR_WINDOW = 1;
+
 bool RegistriesCreated();
 void RegistriesCreate(bool with_tab_stops);
 

@@ -50,8 +50,8 @@ HWND GadgetWindowOf(GadgetId id);
 GadgetId GadgetIdOf(HWND window);
 // Forgets the id (the window stays); an unknown id, or no window opened yet, changes nothing.
 void GadgetUnregister(GadgetId id);
-// Gives a control a colour entry (background and text, COLORREF 0x00BBGGRR) for the toolkit's
-// colour answers. Returns 1, or 0 before the first WindowOpen.
+// Enters (control, background, text colour) whole: 1, or 0 before the first window or when
+// memory ran out (nothing is then entered).
 int ColourEntryAdd(HWND control, std::int64_t background, std::int64_t text);
 // Takes the gadget out of tab-stop navigation; an id that is not in it changes nothing.
 void TabStopEntryRemove(GadgetId id);
@@ -161,8 +161,7 @@ std::int64_t EventItemIndex();
 // The column of the last column click, COLUMN_CLICK_NONE if none since the last read.
 std::int32_t EventColumnClickTake();  // then -1
 std::int64_t EventItemKeyFlags();
-// The low 32 bits of the item a tree view selected last.
-std::int64_t EventTreeItem();
+std::int64_t EventTreeItem();  // the whole HTREEITEM of the last selection change
 // The id of the tree (or list) of the last item notification, 0 if none since the last read.
 std::int64_t EventTreeGadgetTake();  // then 0
 
@@ -217,7 +216,8 @@ int MessageHookClear(int which);
 
 // Enters a control the application made itself under id, so that its notifications come
 // back as gadget events; any gadget that held the id is freed first (see GadgetFree).
-// The window is not checked. Returns 1, or 0 (nothing entered) before the first WindowOpen.
+// The window is not checked. Returns 1, or 0 (nothing entered) before the first WindowOpen or
+// when memory ran out (the id is then free).
 int GadgetRegister(GadgetId id, HWND window);
 
 // Destroys the gadget and releases its registry entries, properties and companions; an id

@@ -10,6 +10,9 @@ inline constexpr std::uint32_t IMAGE_BACKGROUND_OPAQUE = 0xFF000000u;
 inline constexpr std::uint32_t IMAGE_BACKGROUND_RGB_MASK = 0x00FFFFFFu;
 // Last major Windows version (XP, 2000) whose GDI+ needs the image composited by hand.
 inline constexpr int IMAGE_LAST_COMPOSITING_MAJOR_VERSION = 5;
+// Pixels of a flattened image: 32-bit, alpha in the top byte, always opaque.
+inline constexpr unsigned IMAGE_PIXEL_BITS = 32;
+inline constexpr std::uint32_t IMAGE_PIXEL_OPAQUE = 0xFF000000u;
 // The line printed when an image cannot be loaded or GDI+ cannot start.
 inline constexpr char IMAGE_LOAD_FAILURE_LINE[] = "FAIL\n";
 
@@ -38,7 +41,7 @@ inline constexpr char CLASS_SPLITTER[] = "SplitterGadget";
 // Picture gadget: a visible child static that reports clicks (WS_CHILD | WS_VISIBLE | SS_NOTIFY).
 inline constexpr char PICTURE_CLASS[] = "static";
 inline constexpr std::uint32_t PICTURE_BASE_STYLE = 0x50000100u;
-inline constexpr std::int32_t PICTURE_STYLE_BITMAP = 14;  // SS_BITMAP, exactly
+inline constexpr std::int32_t PICTURE_STYLE_BITMAP = 14;          // SS_BITMAP, exactly
 inline constexpr std::uint32_t PICTURE_BORDER_EX_STYLE = 0x200u;  // WS_EX_CLIENTEDGE
 
 // Tab-stop navigation: the stop order starts with 101 slots and grows 50 past the last stop.

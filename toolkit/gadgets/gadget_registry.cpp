@@ -100,7 +100,6 @@ int GadgetRegister(GadgetId id, HWND window) {
   HandleList* registry = GadgetRegistryGet();
   if (registry == nullptr) return 0;
   GadgetFree(id);
-  HandleListAppendKey(registry, RegistryKeyOfId(id));
-  HandleListAppendKey(registry, RegistryKeyOfWindow(window));
-  return 1;
+  const std::uint64_t pair[REGISTRY_PAIR] = {RegistryKeyOfId(id), RegistryKeyOfWindow(window)};
+  return HandleListAppendRecord(registry, pair, REGISTRY_PAIR) ? 1 : 0;
 }

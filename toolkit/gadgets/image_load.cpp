@@ -27,6 +27,7 @@ namespace gp = Gdiplus::DllExports;
 ULONG_PTR gdiplusToken = 0;
 bool loaderInitialised = false;
 int majorVersionOverride = 0;
+bool lastLoadComposited = false;
 
 void PrintFailure() {
   std::fputs(IMAGE_LOAD_FAILURE_LINE, stdout);
@@ -67,6 +68,36 @@ HBITMAP FlattenByCompositing(Gdiplus::GpImage* image, Gdiplus::ARGB argb) {
   return bitmap;
 }
 
+// GDI+ fills transparent pixels with the background but keeps their alpha (0 where the image was
+// transparent), and a common-controls static blends a 32-bit bitmap by its alpha: the window
+// face would show through and half-transparent pixels would be blended twice. The flattened
+// image is opaque, so every pixel says so.
+void AlphaMakeOpaque(HBITMAP bitmap) {
+  BITMAP info{};
+  if (bitmap == nullptr || GetObjectA(bitmap, sizeof info, &info) == 0) return;
+  BITMAPINFO layout{};
+  layout.bmiHeader.biSize = sizeof layout.bmiHeader;
+  layout.bmiHeader.biWidth = info.bmWidth;
+  layout.bmiHeader.biHeight = -info.bmHeight;  // top-down
+  layout.bmiHeader.biPlanes = 1;
+  layout.bmiHeader.biBitCount = IMAGE_PIXEL_BITS;
+  layout.bmiHeader.biCompression = BI_RGB;
+  std::vector<std::uint32_t> pixels;
+  try {
+    pixels.resize(static_cast<std::size_t>(info.bmWidth) * static_cast<std::size_t>(info.bmHeight));
+  } catch (const std::bad_alloc&) {
+    return;
+  }
+  const UINT rows = static_cast<UINT>(info.bmHeight);
+  HDC screen = GetDC(nullptr);
+  if (GetDIBits(screen, bitmap, 0, rows, pixels.data(), &layout, DIB_RGB_COLORS) ==
+      static_cast<int>(rows)) {
+    for (std::uint32_t& pixel : pixels) pixel |= IMAGE_PIXEL_OPAQUE;
+    SetDIBits(screen, bitmap, 0, rows, pixels.data(), &layout, DIB_RGB_COLORS);
+  }
+  ReleaseDC(nullptr, screen);
+}
+
 }  // namespace
 
 // Brings the start-up runner, and with it GDI+, into every program that loads an image.
@@ -86,6 +117,10 @@ void ImageLoaderInit() {
 
 void ImageLoaderMajorVersionOverride(int majorVersion) {
   majorVersionOverride = majorVersion;
+}
+
+bool ImageLoaderLastLoadComposited() {
+  return lastLoadComposited;
 }
 
 HBITMAP ImageLoadFile(const char* fileName, std::int64_t background) {
@@ -116,14 +151,16 @@ HBITMAP ImageLoadFile(const char* fileName, std::int64_t background) {
   gp::GdipGetImageType(image, &type);
 
   HBITMAP bitmap = nullptr;
-  if (WindowsMajorVersion() > IMAGE_LAST_COMPOSITING_MAJOR_VERSION &&
-      type == Gdiplus::ImageTypeBitmap) {
+  lastLoadComposited = WindowsMajorVersion() <= IMAGE_LAST_COMPOSITING_MAJOR_VERSION ||
+                       type != Gdiplus::ImageTypeBitmap;
+  if (lastLoadComposited) {
+    bitmap = FlattenByCompositing(image, argb);
+  } else {
     // Vista's GDI+ and later fill transparent pixels with the background themselves.
     gp::GdipCreateHBITMAPFromBitmap(static_cast<Gdiplus::GpBitmap*>(image), &bitmap, argb);
-  } else {
-    bitmap = FlattenByCompositing(image, argb);
   }
   gp::GdipDisposeImage(image);
+  AlphaMakeOpaque(bitmap);
   return bitmap;
 }
 

@@ -1,0 +1,57 @@
+// Driving a running demo from outside with real input: shared by its test and scripts/demo.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "tests/support/wine_host.h"
+
+constexpr DWORD kDemoWait = 10000;
+
+// Polls, without dispatching anything of ours, until `found` gives a window.
+template <typename Find>
+HWND WaitFor(Find found, DWORD timeout = kDemoWait) {
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < timeout; Sleep(20)) {
+    if (HWND window = found()) return window;
+  }
+  return nullptr;
+}
+
+// The visible message box ("#32770") of that process, or null.
+inline HWND MessageBoxOf(DWORD process) {
+  std::pair<DWORD, HWND> search{process, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM data) {
+        auto* found = reinterpret_cast<std::pair<DWORD, HWND>*>(data);
+        DWORD owner = 0;
+        char class_name[16] = {};
+        GetWindowThreadProcessId(window, &owner);
+        GetClassNameA(window, class_name, sizeof class_name);
+        const bool box = owner == found->first && std::string(class_name) == "#32770";
+        if (box && IsWindowVisible(window)) found->second = window;
+        return found->second == nullptr ? TRUE : FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.second;
+}
+
+// Clicks a control at its centre.
+inline bool ControlClick(HWND control) {
+  const POINT centre = WindowCentre(control);
+  return control != nullptr && HostClick(centre.x, centre.y);
+}
+
+// Clicks the demo's picture with that id and waits for the box it opens.
+inline HWND PictureClick(HWND window, int id) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (!ControlClick(GetDlgItem(window, id))) return nullptr;
+  return WaitFor([process] { return MessageBoxOf(process); });
+}
+
+// Presses the box's OK button and waits until the box is gone.
+inline bool BoxClose(HWND box) {
+  return ControlClick(GetDlgItem(box, IDOK)) &&
+         WaitFor([box] { return IsWindow(box) ? nullptr : GetDesktopWindow(); }) != nullptr;
+}
