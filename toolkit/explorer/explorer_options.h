@@ -1,0 +1,29 @@
+// ExplorerOptions: column titles and widths, box texts and window style of an explorer gadget.
+#pragma once
+
+#include <cstdint>
+
+// A column width that means a quarter of the gadget's width.
+inline constexpr std::int64_t COLUMN_WIDTH_AUTO = 999999;
+
+// Filled by the application (or ExplorerOptionsDefault) and passed to ExplorerGadgetCreate,
+// which keeps a pointer to it: it must outlive the gadget. Each text holds at most its size - 1
+// characters; an unterminated field is read only up to its size.
+struct ExplorerOptions {
+  char nameTitle[31];
+  char sizeTitle[16];
+  char typeTitle[16];
+  char modifiedTitle[16];
+  char errorTitle[16];        // title of the access-denied box
+  char accessDeniedText[51];  // text of that box
+  std::int64_t exStyle;       // low 32 bits: extended window style of the explorer window
+  std::int64_t nameWidth;     // column widths in pixels, or COLUMN_WIDTH_AUTO
+  std::int64_t sizeWidth;
+  std::int64_t typeWidth;
+  std::int64_t modifiedWidth;
+};
+
+// Writes the defaults ("Name", "Size", "Type", "Modified", "Error", "Access Denied", no extended
+// style, automatic widths) into the record, texts padded with zero bytes. A null record is
+// ignored.
+void ExplorerOptionsDefault(ExplorerOptions* options);
