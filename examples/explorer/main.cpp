@@ -35,8 +35,8 @@ void ViewSwitchFill(HWND combo) {
 void ExplorerFit(HWND window) {
   RECT client;
   GetClientRect(window, &client);
-  MoveWindow(GadgetWindowOf(kExplorer), 0, kExplorerTop, client.right,
-             client.bottom - kExplorerTop, TRUE);
+  MoveWindow(GadgetWindowOf(kExplorer), 0, kExplorerTop, client.right, client.bottom - kExplorerTop,
+             TRUE);
 }
 
 }  // namespace

@@ -82,8 +82,8 @@ void OnCreate(HWND window) {
   if (HFONT font = GadgetFontDefaultGet()) {
     SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
   }
-  list_view_proc_previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-      list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ExplorerListViewProc)));
+  list_view_proc_previous = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ExplorerListViewProc)));
   SHFILEINFOA info = {};
   auto small_icons = reinterpret_cast<HIMAGELIST>(
       SHGetFileInfoA("", 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
@@ -217,9 +217,9 @@ HWND ExplorerGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int3
   const INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
   const DWORD ex_style = options != nullptr ? static_cast<DWORD>(options->exStyle & kLow32Bits) : 0;
-  HWND window = CreateWindowExA(ex_style, EXPLORER_CLASS_NAME, "", kExplorerStyle, x, y, width,
-                                height, CurrentWindowGet(),
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+  HWND window = CreateWindowExA(
+      ex_style, EXPLORER_CLASS_NAME, "", kExplorerStyle, x, y, width, height, CurrentWindowGet(),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
   if (window == nullptr) {
     // No window holds the record, so nothing else would ever free it.
     ExplorerDataFree(record);

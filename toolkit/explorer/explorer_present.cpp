@@ -73,9 +73,9 @@ void CellText(ExplorerGadgetData* gadget, const NMHDR& header, LVITEMA* item,
         EntryPathClean(*gadget, entry);
         SHFILEINFOA info = {};
         SHGetFileInfoA(entry->path, 0, &info, sizeof(info), SHGFI_TYPENAME);
-        TextCopyBounded(item->pszText, item->cchTextMax,
-                        std::string_view(info.szTypeName,
-                                         strnlen(info.szTypeName, sizeof(info.szTypeName))));
+        TextCopyBounded(
+            item->pszText, item->cchTextMax,
+            std::string_view(info.szTypeName, strnlen(info.szTypeName, sizeof(info.szTypeName))));
       }
       break;
     case 3:
@@ -97,7 +97,8 @@ void CellImage(const ExplorerGadgetData& gadget, LVITEMA* item, ExplorerEntry* e
 
 void OnDisplayInfo(ExplorerGadgetData* gadget, NMLVDISPINFOA* request) {
   LVITEMA& item = request->item;
-  ExplorerEntry* entry = ExplorerEntryFind(gadget->entries, static_cast<std::int64_t>(item.iItem) + 1);
+  ExplorerEntry* entry =
+      ExplorerEntryFind(gadget->entries, static_cast<std::int64_t>(item.iItem) + 1);
   if (entry == nullptr) return;
   if ((item.mask & LVIF_TEXT) != 0) CellText(gadget, request->hdr, &item, entry);
   if ((item.mask & LVIF_IMAGE) != 0) CellImage(*gadget, &item, entry);
@@ -187,7 +188,8 @@ std::int32_t ExplorerOpen(std::int64_t index, std::string_view text, HWND list, 
                  reinterpret_cast<LPARAM>(&item));
     name[sizeof(name) - 1] = '\0';
   }
-  const ExplorerOpenPlan plan = ExplorerOpenPlanMake(gadget->path, gadget->pattern, name, given, mode);
+  const ExplorerOpenPlan plan =
+      ExplorerOpenPlanMake(gadget->path, gadget->pattern, name, given, mode);
   const ExplorerProbeFunction probe =
       probe_function != nullptr ? probe_function : ExplorerFolderProbe;
   const std::int32_t outcome = plan.driveList ? PROBE_OK : probe(gadget, plan.target);

@@ -101,8 +101,7 @@ std::string TextTrimTrailing(std::string_view text, std::string_view set) {
 
 void TextCopyBounded(char* out, std::int64_t capacity, std::string_view text) {
   if (out == nullptr || capacity <= 0) return;
-  const std::size_t length =
-      std::min(text.size(), static_cast<std::size_t>(capacity - 1));
+  const std::size_t length = std::min(text.size(), static_cast<std::size_t>(capacity - 1));
   std::memcpy(out, text.data(), length);
   out[length] = '\0';
 }

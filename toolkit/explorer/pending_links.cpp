@@ -1,4 +1,5 @@
-// Placeholders for ComboListColourSet and TabStopEnrolGadget, replaced on merge by their own modules.
+// Placeholders for ComboListColourSet and TabStopEnrolGadget, replaced on merge by their own
+// modules.
 #include "toolkit/core/toolkit.h"
 #include "toolkit/gadgets/tab_stop.h"
 
