@@ -1,8 +1,6 @@
 // The explorer's list presentation: cell answers, clicks, the Enter key and moves.
 #include "toolkit/explorer/explorer_present.h"
 
-#include <shellapi.h>
-
 #include <cstring>
 #include <string>
 
@@ -12,6 +10,7 @@
 #include "toolkit/explorer/explorer_open_path.h"
 #include "toolkit/explorer/explorer_present_text.h"
 #include "toolkit/explorer/explorer_scan.h"
+#include "toolkit/explorer/explorer_shell_cache.h"
 
 namespace {
 
@@ -71,11 +70,7 @@ void CellText(ExplorerGadgetData* gadget, const NMHDR& header, LVITEMA* item,
         TextCopyBounded(item->pszText, item->cchTextMax, kTypeOfDotDot);
       } else if (entry->kind == ENTRY_KIND_FILE) {
         EntryPathClean(*gadget, entry);
-        SHFILEINFOA info = {};
-        SHGetFileInfoA(entry->path, 0, &info, sizeof(info), SHGFI_TYPENAME);
-        TextCopyBounded(
-            item->pszText, item->cchTextMax,
-            std::string_view(info.szTypeName, strnlen(info.szTypeName, sizeof(info.szTypeName))));
+        TextCopyBounded(item->pszText, item->cchTextMax, ExplorerShellTypeName(*entry));
       }
       break;
     case 3:
@@ -89,10 +84,8 @@ void CellText(ExplorerGadgetData* gadget, const NMHDR& header, LVITEMA* item,
 void CellImage(const ExplorerGadgetData& gadget, LVITEMA* item, ExplorerEntry* entry) {
   if (entry->path[0] == '\0') return;
   EntryPathClean(gadget, entry);
-  SHFILEINFOA info = {};
-  SHGetFileInfoA(EndsWithDotDot(entry->name) ? EXPLORER_DOT_DOT : entry->path, 0, &info,
-                 sizeof(info), SHGFI_SYSICONINDEX);
-  item->iImage = info.iIcon;
+  item->iImage =
+      ExplorerShellIcon(*entry, EndsWithDotDot(entry->name) ? EXPLORER_DOT_DOT : entry->path);
 }
 
 void OnDisplayInfo(ExplorerGadgetData* gadget, NMLVDISPINFOA* request) {
