@@ -333,7 +333,7 @@ int main() {
   std::printf("sort: toolkit/std = %.2f\n", toolkit_total / std_total);
   std::printf("find: last/first = %.2f\n", last_best / first_best);
   std::printf("open: gadget/raw = %.2f\n", screen.open_raw);
-  std::printf("paint: end/start = %.2f\n", screen.paint);
+  std::printf("paint: end/start = %.3f\n", screen.paint);
   std::printf("resort: gadget/raw = %.2f\n", screen.resort);
   std::printf("open: gadget/insert-all = %.3f\n", screen.insert_all);
   return 0;
