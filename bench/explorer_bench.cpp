@@ -165,9 +165,9 @@ double PaintedSeconds(HWND list, Change change) {
   return Now() - start;
 }
 
-// The way non-virtual file lists work: one pass, every row inserted with its cells. Wine's list
-// view slows down as it grows, so the insertion stops after kInsertLimitSeconds: the time is
-// then that of the rows inserted so far, and the ratio against it an upper bound.
+// The way non-virtual file lists work: one pass, every row inserted with its cells. So that a
+// slow list view cannot stall the run, the insertion stops after kInsertLimitSeconds: the time
+// is then that of the rows inserted so far, and the ratio against it an upper bound.
 struct InsertAll {
   double seconds;
   int rows;
