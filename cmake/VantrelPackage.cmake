@@ -9,6 +9,7 @@ set(vantrel_package_dir ${CMAKE_INSTALL_LIBDIR}/cmake/Vantrel)
 install(FILES ${PROJECT_SOURCE_DIR}/toolkit/core/toolkit.h
               ${PROJECT_SOURCE_DIR}/toolkit/core/constants.h
               ${PROJECT_SOURCE_DIR}/toolkit/core/int_stack_api.h
+              ${PROJECT_SOURCE_DIR}/toolkit/core/explorer_api.h
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vantrel)
 
 target_include_directories(vantrel PUBLIC $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "constants.h"
+#include "explorer_api.h"
 #include "int_stack_api.h"
 
 // Call it all from the one thread that runs the event loop. Nothing throws: failures come
@@ -247,3 +248,61 @@ std::int64_t MessageShow(const char* title, const char* text, std::int64_t flags
 HWND PictureGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
                          std::int32_t height, HANDLE image, std::int32_t border,
                          std::int32_t style);
+
+// ---- Explorer gadget, fonts and image combo box ----
+
+// Creates a file browser in the current window, registered under id (a gadget holding the id is
+// freed first): a virtual report list of the folder `path` (null or "" for the drive list;
+// "C:\Data\*.txt" shows only matching names, in sub-folders too) with columns Name, Size,
+// Type and Modified. options may be null (defaults); a given record must outlive the gadget.
+// Returns the explorer window, or null (nothing created) when memory or the window is missing.
+HWND ExplorerGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
+                          std::int32_t height, const char* path, ExplorerOptions* options);
+
+// The explorer's inner list view; null for an id that names no explorer gadget.
+HWND ExplorerListViewOf(GadgetId id);
+
+// The folder shown, ending in "\" and without the pattern ("\" for the drive list); empty for
+// an id that names no explorer gadget.
+std::string ExplorerPathGet(GadgetId id);
+
+// Opens a folder ("C:\Data", "C:\Data\*.txt", "" for the drive list). Returns -1 when the list
+// was loaded anew; 0 when the folder cannot be opened (list unchanged; a folder without read
+// rights shows the options' access-denied box) or the id names no explorer gadget.
+std::int32_t ExplorerPathSet(GadgetId id, const char* path);
+
+// Shows folders and files (EXPLORER_LIST_ALL), folders only (EXPLORER_LIST_FOLDERS) or files
+// and ".." (EXPLORER_LIST_FILES; other values list all) and lists the folder again. Returns as
+// ExplorerPathSet.
+std::int32_t ExplorerListModeSet(GadgetId id, std::int64_t mode);
+
+// Switches the list to EXPLORER_VIEW_ICONS, _DETAILS, _SMALL_ICONS or _LIST; the last two list
+// the folder again without its pattern. Returns -1 when applied, 0 for another mode, an id of 0
+// or below, or an id that names no explorer gadget.
+std::int64_t ExplorerViewModeSet(std::int64_t id, std::int64_t mode);
+
+// Acts as a click on that column's header (EXPLORER_SORT_NAME ... _MODIFIED): every call flips
+// ascending and descending, and the folder is read again. Returns the WM_NOTIFY result (0);
+// 0 for an id that names no explorer gadget.
+std::int64_t ExplorerColumnSort(GadgetId id, std::int64_t column);
+
+// The 0-based index of the item last painted as selected (0 at first); -1 for an id that
+// names no explorer gadget.
+std::int64_t ExplorerSelectedIndexGet(GadgetId id);
+
+// Font of gadgets: (-1, -1) clears the default, (-1, font) sets the font given to gadgets
+// created later (both return 0); (id, font) sends WM_SETFONT to the gadget (an explorer's
+// list view) and returns its result, 0 for an unknown id.
+std::int64_t GadgetFontSet(GadgetId id, std::int64_t font);
+// The default font of new gadgets; null when none is set.
+HFONT GadgetFontDefaultGet();
+
+// Creates a ComboBoxEx32 (style: CBS_* bits besides WS_CHILD | WS_VISIBLE) in the current
+// window under id, with an empty image list of image_size square images. Returns the combo,
+// or null (nothing registered) when it cannot be created.
+HWND ImageComboCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
+                      std::int32_t height, std::int32_t image_size, std::int32_t style);
+
+// The gadget's companion value (an explorer's record, a combo's image list); null if none or
+// for an unknown id.
+HANDLE GadgetExtraGet(GadgetId id);

@@ -4,20 +4,11 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "toolkit/core/explorer_api.h"
+
 // Kinds of an ExplorerEntry.
 inline constexpr int32_t ENTRY_KIND_FILE = 0;    // a file or a drive
 inline constexpr int32_t ENTRY_KIND_FOLDER = 1;  // a folder, ".." included
-
-// Sort columns: the index of the column header the user clicked.
-inline constexpr int64_t EXPLORER_SORT_NAME = 0;
-inline constexpr int64_t EXPLORER_SORT_SIZE = 1;
-inline constexpr int64_t EXPLORER_SORT_TYPE = 2;
-inline constexpr int64_t EXPLORER_SORT_MODIFIED = 3;
-
-// What a folder listing shows.
-inline constexpr int64_t EXPLORER_LIST_ALL = 0;
-inline constexpr int64_t EXPLORER_LIST_FOLDERS = 1;
-inline constexpr int64_t EXPLORER_LIST_FILES = 2;  // files, plus the ".." folder
 
 // Results of ExplorerFolderProbe.
 inline constexpr int32_t PROBE_OK = 1;

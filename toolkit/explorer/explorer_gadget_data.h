@@ -20,6 +20,7 @@ struct ExplorerGadgetData {
   int64_t listMode = EXPLORER_LIST_ALL;
   ExplorerOptions* options = nullptr;
   ExplorerEntryList* entries = nullptr;
+  bool ownsOptions = false;  // options is the gadget's own default record, freed with it
 };
 
 ExplorerGadgetData* ExplorerCurrentGet();

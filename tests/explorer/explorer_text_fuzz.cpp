@@ -1,0 +1,38 @@
+// Fuzz target: the explorer's texts and path arithmetic on any bytes stay in bounds and sound.
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "toolkit/explorer/explorer_open_path.h"
+#include "toolkit/explorer/explorer_present_text.h"
+
+namespace {
+
+void Check(bool condition) {
+  if (!condition) __builtin_trap();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size < 10) return 0;
+  uint64_t number;
+  std::memcpy(&number, data, sizeof number);
+  Check(ExplorerSizeText(data[8] & 1, number).size() <= 15);
+  std::string parts[4];  // path, pattern, name and text, split at zero bytes
+  for (size_t at = 10, part = 0; at < size && part < 4; ++at)
+    data[at] == 0 ? void(++part) : parts[part].push_back(static_cast<char>(data[at]));
+  const ExplorerOpenPlan plan =
+      ExplorerOpenPlanMake(parts[0], parts[1], parts[2], parts[3], data[9] & 1);
+  Check(plan.path.size() <= parts[0].size() || plan.driveList);
+  const std::string trimmed = TextTrimTrailing(parts[0], parts[1]);
+  Check(parts[0].starts_with(trimmed) && (!trimmed.empty() || parts[0].empty()));
+  // Replacing a text by itself changes nothing, first or every, found or not.
+  Check(TextReplace(parts[0], parts[1], parts[1], data[9] >> 4, (data[9] >> 1) & 1, 1) == parts[0]);
+  // A copy never writes past the room it is given: ASan watches the exact block.
+  const size_t room = data[8] >> 1;
+  std::vector<char> out(room);
+  TextCopyBounded(out.data(), static_cast<int64_t>(room), parts[2]);
+  Check(room == 0 || std::strlen(out.data()) == std::min(room - 1, std::strlen(parts[2].c_str())));
+  return 0;
+}

@@ -1,0 +1,260 @@
+// The explorer gadget's windows: class, window procedure, list-view subclass, creation, release.
+#include "toolkit/explorer/explorer_gadget.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cstring>
+#include <new>
+#include <string>
+
+#include "toolkit/core/registries.h"
+#include "toolkit/explorer/explorer_entries.h"
+#include "toolkit/explorer/explorer_open_path.h"
+#include "toolkit/explorer/explorer_present.h"
+#include "toolkit/explorer/explorer_scan.h"
+#include "toolkit/gadgets/gadget_constants.h"
+#include "toolkit/gadgets/gadget_registry.h"
+#include "toolkit/gadgets/tab_stop.h"
+
+namespace {
+
+constexpr DWORD kExplorerStyle = WS_CHILD | WS_VISIBLE;
+constexpr UINT kClassStyle = CS_VREDRAW | CS_HREDRAW;
+constexpr INT_PTR kClassBackground = COLOR_MENU + 1;
+// The list view starts a little inside the gadget; the first resize makes it fill it.
+constexpr int kListInset = 4;
+constexpr int kColumnCount = 4;
+constexpr int kAutoWidthDivisor = 4;
+constexpr COLORREF kListBackground = 0xFFFFFF;
+constexpr COLORREF kListText = 0;
+constexpr std::int64_t kLow32Bits = 0xFFFFFFFF;
+
+WNDPROC list_view_proc_previous = nullptr;
+bool class_registered = false;
+
+// The text of a fixed options field, read no further than the field itself.
+template <std::size_t N>
+std::string FieldText(const char (&field)[N]) {
+  return std::string(field, strnlen(field, N));
+}
+
+int ColumnWidth(std::int64_t width, std::int64_t gadget_width) {
+  return static_cast<int>(width == COLUMN_WIDTH_AUTO ? gadget_width / kAutoWidthDivisor : width);
+}
+
+void ColumnsInsert(HWND list, const ExplorerGadgetData& record) {
+  const ExplorerOptions& o = *record.options;
+  const std::string titles[kColumnCount] = {FieldText(o.nameTitle), FieldText(o.sizeTitle),
+                                            FieldText(o.typeTitle), FieldText(o.modifiedTitle)};
+  const std::int64_t widths[kColumnCount] = {o.nameWidth, o.sizeWidth, o.typeWidth,
+                                             o.modifiedWidth};
+  for (int column = 0; column < kColumnCount; ++column) {
+    LVCOLUMNA info = {};
+    info.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    info.fmt = LVCFMT_LEFT;
+    info.cx = ColumnWidth(widths[column], record.width);
+    info.pszText = const_cast<char*>(titles[column].c_str());
+    info.cchTextMax = static_cast<int>(column == 0 ? sizeof(o.nameTitle) : sizeof(o.sizeTitle)) - 1;
+    info.iSubItem = column + 1;
+    SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
+  }
+}
+
+void OnCreate(HWND window) {
+  ExplorerGadgetData* record = ExplorerCurrentGet();
+  if (record == nullptr) return;
+  if (record->options == nullptr) {
+    record->options = new (std::nothrow) ExplorerOptions;
+    if (record->options == nullptr) return;
+    record->ownsOptions = true;
+    ExplorerOptionsDefault(record->options);
+  }
+  HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", EXPLORER_LIST_REPORT_STYLE, 0, 0,
+                              static_cast<int>(record->width - kListInset),
+                              static_cast<int>(record->height - kListInset), window, nullptr,
+                              nullptr, nullptr);
+  record->listView = list;
+  SetPropA(window, PROP_EXPLORER_LIST_WINDOW, list);
+  ColourEntryAdd(list, kListBackground, kListText);
+  ComboListColourSet(kListBackground, kListText);
+  if (HFONT font = GadgetFontDefaultGet()) {
+    SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+  }
+  list_view_proc_previous = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ExplorerListViewProc)));
+  SHFILEINFOA info = {};
+  auto small_icons = reinterpret_cast<HIMAGELIST>(
+      SHGetFileInfoA("", 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+  ColumnsInsert(list, *record);
+  SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT);
+  ImageList_SetBkColor(small_icons, CLR_NONE);
+  SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(small_icons));
+  SendMessageA(list, LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
+  SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+  const std::int64_t count = ExplorerScan(record, record->path);
+  SendMessageA(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOINVALIDATEALL);
+}
+
+void OnSize(HWND window, LPARAM lparam) {
+  if (ExplorerGadgetData* record = ExplorerRecordOfWindow(window)) {
+    MoveWindow(record->listView, 0, 0, LOWORD(lparam), HIWORD(lparam), TRUE);
+  }
+}
+
+// Answers what the list asks, then passes every notification on to the toolkit window as if
+// it came from the explorer gadget itself.
+void OnNotify(HWND window, WPARAM wparam, LPARAM lparam) {
+  auto* header = reinterpret_cast<NMHDR*>(lparam);
+  if (header == nullptr) return;
+  // Only the explorer's own list view speaks for it.
+  HWND owner = GetParent(header->hwndFrom);
+  if (owner == window) {
+    if (ExplorerGadgetData* record = ExplorerRecordOfWindow(window)) ExplorerCurrentSet(record);
+  }
+  ExplorerPresentNotify(header);
+  header->idFrom = static_cast<UINT_PTR>(static_cast<INT_PTR>(GadgetIdOf(owner)));
+  SendMessageA(GetParent(window), WM_NOTIFY, wparam, lparam);
+}
+
+// The release routine kept in "EXPLORERLISTFREEPROC".
+void ExplorerDataRelease(void* record) {
+  ExplorerDataFree(static_cast<ExplorerGadgetData*>(record));
+}
+
+}  // namespace
+
+ExplorerGadgetData* ExplorerRecordOfWindow(HWND window) {
+  if (window == nullptr) return nullptr;
+  return static_cast<ExplorerGadgetData*>(GetPropA(window, PROP_COMPANION));
+}
+
+ExplorerGadgetData* ExplorerRecordOf(GadgetId id) {
+  HWND window = GadgetWindowOf(id);
+  // Other gadgets keep other things under the same property.
+  if (window == nullptr || WindowClassNameGet(window) != EXPLORER_CLASS_NAME) return nullptr;
+  return ExplorerRecordOfWindow(window);
+}
+
+std::int64_t ExplorerDataFree(ExplorerGadgetData* record) {
+  if (record == nullptr) return -1;
+  if (record->listView != nullptr) {
+    ExplorerPresentForget(record->listView);
+    // The colour entry is keyed by the list view, which the gadget release does not look at.
+    if (HandleList* colours = ColourRegistryGet()) {
+      if (HandleListFind(colours, RegistryKeyOfWindow(record->listView)) != nullptr) {
+        HandleListRemoveTriple(colours, RegistryKeyOfWindow(record->listView));
+      }
+    }
+  }
+  delete record->entries;
+  if (record->ownsOptions) delete record->options;
+  if (ExplorerCurrentGet() == record) ExplorerCurrentSet(nullptr);
+  delete record;
+  return -1;
+}
+
+bool ExplorerClassRegister() {
+  WNDCLASSEXA info = {};
+  info.cbSize = sizeof(info);
+  info.style = kClassStyle;
+  info.lpfnWndProc = ExplorerWindowProc;
+  info.hInstance = GetModuleHandleA(nullptr);
+  info.hbrBackground = reinterpret_cast<HBRUSH>(kClassBackground);
+  info.lpszClassName = EXPLORER_CLASS_NAME;
+  if (RegisterClassExA(&info) == 0) {
+    std::fputs(EXPLORER_REGISTER_FAILED_LINE, stdout);
+    std::fflush(stdout);
+    return false;
+  }
+  return true;
+}
+
+LRESULT CALLBACK ExplorerWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE:
+      OnCreate(window);
+      break;
+    case WM_SIZE:
+      OnSize(window, lparam);
+      break;
+    case WM_NOTIFY:
+      OnNotify(window, wparam, lparam);
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcA(window, message, wparam, lparam);
+}
+
+LRESULT CALLBACK ExplorerListViewProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_KEYUP && wparam == VK_RETURN) ExplorerPresentEnterKey(list);
+  return CallWindowProcA(list_view_proc_previous, list, message, wparam, lparam);
+}
+
+HWND ExplorerGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
+                          std::int32_t height, const char* path, ExplorerOptions* options) {
+  auto* record = new (std::nothrow) ExplorerGadgetData;
+  if (record == nullptr) return nullptr;
+  record->entries = new (std::nothrow) ExplorerEntryList;
+  if (record->entries == nullptr) {
+    delete record;
+    return nullptr;
+  }
+  if (!class_registered) {
+    // Tried once per process, whatever the outcome.
+    ExplorerClassRegister();
+    class_registered = true;
+  }
+  const std::string_view given = path != nullptr ? path : "";
+  record->width = width;
+  record->height = height;
+  record->pattern = ExplorerPatternOf(given);
+  record->path = ExplorerPathStored(given, record->pattern);
+  record->options = options;
+  ExplorerCurrentSet(record);
+  const INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&controls);
+  const DWORD ex_style = options != nullptr ? static_cast<DWORD>(options->exStyle & kLow32Bits) : 0;
+  HWND window = CreateWindowExA(
+      ex_style, EXPLORER_CLASS_NAME, "", kExplorerStyle, x, y, width, height, CurrentWindowGet(),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+  if (window == nullptr) {
+    // No window holds the record, so nothing else would ever free it.
+    ExplorerDataFree(record);
+    return nullptr;
+  }
+  GadgetRegister(id, window);
+  SetPropA(window, PROP_COMPANION, record);
+  SetPropA(window, PROP_EXPLORER_FREE_PROC,
+           reinterpret_cast<HANDLE>(static_cast<GadgetDataFreeFunction>(ExplorerDataRelease)));
+  TabStopEnrolGadget(id);
+  return window;
+}
+
+HWND ExplorerListViewOf(GadgetId id) {
+  const ExplorerGadgetData* record = ExplorerRecordOf(id);
+  return record != nullptr ? record->listView : nullptr;
+}
+
+std::string ExplorerPathGet(GadgetId id) {
+  const ExplorerGadgetData* record = ExplorerRecordOf(id);
+  if (record == nullptr) return std::string();
+  return ExplorerPathWithoutPattern(record->path, record->pattern);
+}
+
+std::int64_t ExplorerColumnSort(GadgetId id, std::int64_t column) {
+  const ExplorerGadgetData* record = ExplorerRecordOf(id);
+  if (record == nullptr) return 0;
+  NMLISTVIEW click = {};
+  click.hdr.hwndFrom = record->listView;
+  click.hdr.code = LVN_COLUMNCLICK;
+  click.iSubItem = static_cast<int>(column);
+  return SendMessageA(GadgetWindowOf(id), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
+}
+
+std::int64_t ExplorerSelectedIndexGet(GadgetId id) {
+  const ExplorerGadgetData* record = ExplorerRecordOf(id);
+  return record != nullptr ? record->selectedIndex : -1;
+}

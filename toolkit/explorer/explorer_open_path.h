@@ -1,0 +1,37 @@
+// Platform-free path arithmetic of an explorer gadget: its pattern, and where a move leads.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// How ExplorerOpen takes its text: the name of an activated item, or a path to go to.
+inline constexpr std::int32_t EXPLORER_OPEN_ENTRY = 0;
+inline constexpr std::int32_t EXPLORER_OPEN_PATH = 1;
+
+// The name buffer of a move: at most this many bytes of an item's name are used.
+inline constexpr std::size_t EXPLORER_OPEN_NAME_SIZE = 256;
+
+// The pattern of a path: from its first "*" on, when that stands at the second character or
+// later; empty otherwise.
+std::string ExplorerPatternOf(std::string_view path);
+// The path a gadget keeps for a path it is given: unchanged with a pattern, else ending in "\".
+std::string ExplorerPathStored(std::string_view path, std::string_view pattern);
+// The folder of a stored path: cut before its "*" when the gadget has a pattern.
+std::string ExplorerPathWithoutPattern(std::string_view path, std::string_view pattern);
+
+struct ExplorerOpenPlan {
+  std::string path;        // the gadget's path with its pattern dropped, for an entry move
+  std::string target;      // the search path to move to
+  bool driveList = false;  // ".." at a drive root: the drive list, without probing
+};
+
+// Where a move leads from the gadget's path and pattern: with EXPLORER_OPEN_PATH to the text,
+// with EXPLORER_OPEN_ENTRY into the named item (a folder, a drive root, or ".." for up).
+ExplorerOpenPlan ExplorerOpenPlanMake(std::string_view path, std::string_view pattern,
+                                      std::string_view name, std::string_view text,
+                                      std::int32_t mode);
+
+// The not-found fallback's folder: the target up to its first "*"; empty when it has none.
+std::string ExplorerFallbackFolder(std::string_view target);

@@ -1,0 +1,235 @@
+// The explorer's list presentation: cell answers, clicks, the Enter key and moves.
+#include "toolkit/explorer/explorer_present.h"
+
+#include <cstring>
+#include <string>
+
+#include "toolkit/core/toolkit.h"
+#include "toolkit/explorer/explorer_entries.h"
+#include "toolkit/explorer/explorer_gadget.h"
+#include "toolkit/explorer/explorer_open_path.h"
+#include "toolkit/explorer/explorer_present_text.h"
+#include "toolkit/explorer/explorer_scan.h"
+#include "toolkit/explorer/explorer_shell_cache.h"
+
+namespace {
+
+constexpr char kTypeOfDotDot[] = " ";
+constexpr char kNotFoundPattern[] = "*..*";  // finds nothing but a folder's ".."
+constexpr char kAllNamesPattern[] = "*.*";
+constexpr std::int32_t kReplaceFirstOnly = 0;
+constexpr std::int32_t kIgnoreCase = 0;
+constexpr std::int32_t kLoadedAnew = -1;
+constexpr std::int32_t kNotLoaded = 0;
+
+HWND last_list = nullptr;
+char last_name[ENTRY_NAME_SIZE] = {};
+ExplorerProbeFunction probe_function = nullptr;
+
+void SystemLower(char* text, std::size_t length) {
+  CharLowerBuffA(text, static_cast<DWORD>(length));
+}
+
+bool EndsWithDotDot(const char* name) {
+  const std::size_t length = std::strlen(name);
+  return length >= 2 && std::strcmp(name + length - 2, EXPLORER_DOT_DOT) == 0;
+}
+
+// Loads the list view anew from the search path, without invalidating it item by item.
+void ListReload(HWND list, ExplorerGadgetData* gadget, std::string_view path) {
+  SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+  const std::int64_t count = ExplorerScan(gadget, path);
+  SendMessageA(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOINVALIDATEALL);
+}
+
+// The scan puts the pattern between folder and name; the shell needs the real path. A name
+// holds no "*", so cleaning twice changes nothing.
+void EntryPathClean(const ExplorerGadgetData& gadget, ExplorerEntry* entry) {
+  if (gadget.pattern.empty()) return;
+  const std::string clean =
+      TextReplace(entry->path, gadget.pattern, "", 1, kReplaceFirstOnly, kIgnoreCase, SystemLower);
+  TextCopyBounded(entry->path, sizeof(entry->path), clean);
+}
+
+void CellText(ExplorerGadgetData* gadget, const NMHDR& header, LVITEMA* item,
+              ExplorerEntry* entry) {
+  switch (item->iSubItem) {
+    case 0:
+      TextCopyBounded(item->pszText, item->cchTextMax, entry->name);
+      if (SendMessageA(header.hwndFrom, LVM_GETITEMSTATE, item->iItem, LVIS_SELECTED) != 0) {
+        last_list = header.hwndFrom;
+        TextCopyBounded(last_name, sizeof(last_name), entry->name);
+        gadget->selectedIndex = item->iItem;
+      }
+      break;
+    case 1:
+      TextCopyBounded(item->pszText, item->cchTextMax, ExplorerSizeText(entry->kind, entry->size));
+      break;
+    case 2:
+      if (EndsWithDotDot(entry->name)) {
+        TextCopyBounded(item->pszText, item->cchTextMax, kTypeOfDotDot);
+      } else if (entry->kind == ENTRY_KIND_FILE) {
+        EntryPathClean(*gadget, entry);
+        TextCopyBounded(item->pszText, item->cchTextMax, ExplorerShellTypeName(*entry));
+      }
+      break;
+    case 3:
+      TextCopyBounded(item->pszText, item->cchTextMax, entry->modifiedText);
+      break;
+    default:
+      break;
+  }
+}
+
+void CellImage(const ExplorerGadgetData& gadget, LVITEMA* item, ExplorerEntry* entry) {
+  if (entry->path[0] == '\0') return;
+  EntryPathClean(gadget, entry);
+  item->iImage =
+      ExplorerShellIcon(*entry, EndsWithDotDot(entry->name) ? EXPLORER_DOT_DOT : entry->path);
+}
+
+void OnDisplayInfo(ExplorerGadgetData* gadget, NMLVDISPINFOA* request) {
+  LVITEMA& item = request->item;
+  ExplorerEntry* entry =
+      ExplorerEntryFind(gadget->entries, static_cast<std::int64_t>(item.iItem) + 1);
+  if (entry == nullptr) return;
+  if ((item.mask & LVIF_TEXT) != 0) CellText(gadget, request->hdr, &item, entry);
+  if ((item.mask & LVIF_IMAGE) != 0) CellImage(*gadget, &item, entry);
+}
+
+// Every click flips the order, on whichever column, and reads the folder again.
+void OnColumnClick(ExplorerGadgetData* gadget, const NMLISTVIEW& click) {
+  gadget->entries->ascending ^= 1;
+  gadget->entries->sortMode = click.iSubItem;
+  ListReload(click.hdr.hwndFrom, gadget, gadget->path);
+}
+
+void OnActivate(ExplorerGadgetData* gadget, const NMITEMACTIVATE& activation) {
+  gadget->listView = activation.hdr.hwndFrom;
+  if (activation.iItem != -1) ExplorerOpen(activation.iItem, "", nullptr, EXPLORER_OPEN_ENTRY);
+}
+
+// The pattern matched nothing in the target: show its ".." alone, and every name from now on.
+std::int32_t NotFoundFallback(ExplorerGadgetData* gadget, const std::string& target) {
+  if (gadget->pattern.empty()) return kNotLoaded;
+  SendMessageA(gadget->listView, LVM_DELETEALLITEMS, 0, 0);
+  const std::string folder = ExplorerFallbackFolder(target);
+  if (folder.empty()) return kNotLoaded;
+  gadget->path = folder;
+  gadget->pattern = kNotFoundPattern;
+  ExplorerFirstOnlySet(EXPLORER_FIRST_ONLY_ON);
+  const std::int64_t count = ExplorerScan(gadget, folder + kNotFoundPattern);
+  SendMessageA(gadget->listView, LVM_SETITEMCOUNT, static_cast<WPARAM>(count),
+               LVSICF_NOINVALIDATEALL);
+  gadget->pattern = kAllNamesPattern;
+  // The path carries the pattern in force, so that a later sort searches a real pattern.
+  gadget->path = folder + kAllNamesPattern;
+  return kLoadedAnew;
+}
+
+void AccessDeniedShow(const ExplorerGadgetData& gadget) {
+  if (gadget.options == nullptr) return;
+  const ExplorerOptions& o = *gadget.options;
+  const std::string title(o.errorTitle, strnlen(o.errorTitle, sizeof(o.errorTitle)));
+  const std::string text(o.accessDeniedText,
+                         strnlen(o.accessDeniedText, sizeof(o.accessDeniedText)));
+  MessageShow(title.c_str(), text.c_str(), MB_ICONERROR, nullptr);
+}
+
+}  // namespace
+
+void ExplorerPresentNotify(NMHDR* header) {
+  ExplorerGadgetData* gadget = ExplorerCurrentGet();
+  if (gadget == nullptr || gadget->entries == nullptr) return;
+  switch (header->code) {
+    case LVN_GETDISPINFOA:
+      OnDisplayInfo(gadget, reinterpret_cast<NMLVDISPINFOA*>(header));
+      break;
+    case NM_DBLCLK:
+      OnActivate(gadget, *reinterpret_cast<NMITEMACTIVATE*>(header));
+      break;
+    case LVN_COLUMNCLICK:
+      OnColumnClick(gadget, *reinterpret_cast<NMLISTVIEW*>(header));
+      break;
+    default:
+      break;
+  }
+}
+
+void ExplorerPresentEnterKey(HWND list) {
+  if (list != last_list) return;
+  ExplorerGadgetData* gadget = ExplorerRecordOfWindow(GetParent(list));
+  if (gadget == nullptr) return;
+  ExplorerCurrentSet(gadget);
+  ExplorerOpen(0, last_name, list, EXPLORER_OPEN_ENTRY);
+}
+
+std::int32_t ExplorerOpen(std::int64_t index, std::string_view text, HWND list, std::int32_t mode) {
+  ExplorerGadgetData* gadget = ExplorerCurrentGet();
+  if (gadget == nullptr) return kNotLoaded;
+  // The text may be the gadget's own path or the last name, both rewritten below.
+  const std::string given(text);
+  char name[EXPLORER_OPEN_NAME_SIZE] = {};
+  if (!given.empty()) {
+    if (list != nullptr) gadget->listView = list;
+  } else {
+    LVITEMA item = {};
+    item.iSubItem = 0;
+    item.pszText = name;
+    item.cchTextMax = sizeof(name);
+    SendMessageA(gadget->listView, LVM_GETITEMTEXTA, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&item));
+    name[sizeof(name) - 1] = '\0';
+  }
+  const ExplorerOpenPlan plan =
+      ExplorerOpenPlanMake(gadget->path, gadget->pattern, name, given, mode);
+  const ExplorerProbeFunction probe =
+      probe_function != nullptr ? probe_function : ExplorerFolderProbe;
+  const std::int32_t outcome = plan.driveList ? PROBE_OK : probe(gadget, plan.target);
+  switch (outcome) {
+    case PROBE_OK:
+      ListReload(gadget->listView, gadget, plan.target);
+      gadget->path = plan.target;
+      return kLoadedAnew;
+    case PROBE_NOT_FOUND:
+      return NotFoundFallback(gadget, plan.target);
+    case PROBE_ACCESS_DENIED:
+      AccessDeniedShow(*gadget);
+      return kNotLoaded;
+    default:
+      return kNotLoaded;
+  }
+}
+
+void ExplorerPresentForget(HWND list) {
+  if (list == last_list) {
+    last_list = nullptr;
+    last_name[0] = '\0';
+  }
+}
+
+void ExplorerProbeFunctionSet(ExplorerProbeFunction probe) {
+  probe_function = probe;
+}
+
+std::int32_t ExplorerPathSet(GadgetId id, const char* path) {
+  ExplorerGadgetData* gadget = ExplorerRecordOf(id);
+  if (gadget == nullptr) return kNotLoaded;
+  ExplorerCurrentSet(gadget);
+  const std::string given = path != nullptr ? path : "";
+  const std::string previous_pattern = gadget->pattern;
+  gadget->pattern = ExplorerPatternOf(given);
+  const std::int32_t result = ExplorerOpen(0, given, gadget->listView, EXPLORER_OPEN_PATH);
+  // A move that did not happen leaves the pattern that goes with the unchanged path.
+  if (result == kNotLoaded) gadget->pattern = previous_pattern;
+  return result;
+}
+
+std::int32_t ExplorerListModeSet(GadgetId id, std::int64_t mode) {
+  ExplorerGadgetData* gadget = ExplorerRecordOf(id);
+  if (gadget == nullptr) return kNotLoaded;
+  ExplorerCurrentSet(gadget);
+  gadget->listMode = mode;
+  const std::string path = gadget->path;
+  return ExplorerOpen(0, path, gadget->listView, EXPLORER_OPEN_PATH);
+}

@@ -1,0 +1,12 @@
+// The shell's type names and icon indexes of the explorer's entries, asked once per extension.
+#pragma once
+
+#include <string>
+
+struct ExplorerEntry;
+
+// The shell's type name of a file or drive entry (SHGFI_TYPENAME); empty when the shell fails.
+std::string ExplorerShellTypeName(const ExplorerEntry& entry);
+// The entry's index in the system image list (SHGFI_SYSICONINDEX for path); 0 when the shell
+// fails.
+int ExplorerShellIcon(const ExplorerEntry& entry, const char* path);
