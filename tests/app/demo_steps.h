@@ -20,20 +20,12 @@ HWND WaitFor(Find found, DWORD timeout = kDemoWait) {
 
 // The visible message box ("#32770") of that process, or null.
 inline HWND MessageBoxOf(DWORD process) {
-  std::pair<DWORD, HWND> search{process, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM data) {
-        auto* found = reinterpret_cast<std::pair<DWORD, HWND>*>(data);
-        DWORD owner = 0;
-        char class_name[16] = {};
-        GetWindowThreadProcessId(window, &owner);
-        GetClassNameA(window, class_name, sizeof class_name);
-        const bool box = owner == found->first && std::string(class_name) == "#32770";
-        if (box && IsWindowVisible(window)) found->second = window;
-        return found->second == nullptr ? TRUE : FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.second;
+  for (HWND box = nullptr; (box = FindWindowExA(nullptr, box, "#32770", nullptr)) != nullptr;) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(box, &owner);
+    if (owner == process && IsWindowVisible(box)) return box;
+  }
+  return nullptr;
 }
 
 // Clicks a control at its centre.

@@ -26,39 +26,25 @@ std::vector<LONG> Place(HWND window, HWND relative_to = nullptr) {
   return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-class Demo : public testing::Test {
- protected:
-  void SetUp() override {
-    std::string command = kFolder + "/demo.exe";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               kFolder.c_str(), &startup, &process_));
-    window_ = WaitFor([] { return FindWindowA(nullptr, "1"); });
-    ASSERT_NE(window_, nullptr) << "the demo's window did not appear";
-    Sleep(300);  // let it paint and settle before real input arrives
-  }
-  void TearDown() override {
-    TerminateProcess(process_.hProcess, 1);  // fails harmlessly once it has ended
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-  }
-  DWORD ExitCode() {
-    DWORD code = 12345;
-    EXPECT_EQ(WaitForSingleObject(process_.hProcess, kDemoWait), WAIT_OBJECT_0);
-    GetExitCodeProcess(process_.hProcess, &code);
-    return code;
-  }
-  PROCESS_INFORMATION process_ = {};
-  HWND window_ = nullptr;
-};
-
-TEST_F(Demo, TheWindowAndItsPicturesWhereTheyBelongAndThePngFlattenedOnScreen) {
-  EXPECT_EQ(Place(window_), (std::vector<LONG>{300, 10, 500, 210}));
-  HWND png = GetDlgItem(window_, 1), icon = GetDlgItem(window_, 2);
-  EXPECT_EQ(Place(png, window_), (std::vector<LONG>{30, 30, 56, 56}));
+// One run of the demo: what it shows, then real clicks, then closing it.
+TEST(Demo, PicturesInPlace_ThePngFlattenedOnScreen_ClicksNameEachPicture_AltF4EndsWithZero) {
+  std::string command = kFolder + "/demo.exe";
+  STARTUPINFOA startup = {sizeof startup};
+  PROCESS_INFORMATION process = {};
+  ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                             kFolder.c_str(), &startup, &process));
+  struct Ender {  // ends the demo if a check stops the test early; fails harmlessly after
+    HANDLE process;
+    ~Ender() { TerminateProcess(process, 1); }
+  } ender{process.hProcess};
+  HWND window = WaitFor([] { return FindWindowA(nullptr, "1"); });
+  ASSERT_NE(window, nullptr) << "the demo's window did not appear";
+  Sleep(300);  // let it paint and settle before real input arrives
+  EXPECT_EQ(Place(window), (std::vector<LONG>{300, 10, 500, 210}));
+  HWND png = GetDlgItem(window, 1), icon = GetDlgItem(window, 2);
+  EXPECT_EQ(Place(png, window), (std::vector<LONG>{30, 30, 56, 56}));
   // A static sizes itself to its icon (32 by 32 here): only the corner is the demo's.
-  EXPECT_EQ(Place(icon, window_).front() * 1000 + Place(icon, window_)[1], 90090);
+  EXPECT_EQ(Place(icon, window).front() * 1000 + Place(icon, window)[1], 90090);
   EXPECT_NE(SendMessageA(icon, STM_GETIMAGE, IMAGE_ICON, 0), 0) << "1.ico was not loaded";
   // What the user sees of picture 1: 1.png blended once over the dialog face 0xF0F0F0.
   UINT width = 0;
@@ -73,18 +59,17 @@ TEST_F(Demo, TheWindowAndItsPicturesWhereTheyBelongAndThePngFlattenedOnScreen) {
     EXPECT_TRUE(ShownOver(rgb, file[i], 0xF0F0F0)) << "pixel " << i << std::hex << ": " << rgb;
   }
   ReleaseDC(nullptr, screen);
-}
-
-TEST_F(Demo, EachPictureNamesItselfAndAltF4EndsTheProgramWithZero) {
   for (int id : {1, 2}) {
-    HWND box = PictureClick(window_, id);
+    HWND box = PictureClick(window, id);
     ASSERT_NE(box, nullptr) << "no message box after clicking picture " << id;
     EXPECT_EQ(Text1251(box), " ");
     EXPECT_EQ(Text1251(GetDlgItem(box, 0xFFFF)), "\xFD\xF2\xEE " + std::to_string(id));
     EXPECT_TRUE(BoxClose(box));
   }
   ASSERT_TRUE(HostKeys("alt+F4"));
-  EXPECT_EQ(ExitCode(), 0u);
+  DWORD code = 12345;
+  EXPECT_EQ(WaitForSingleObject(process.hProcess, kDemoWait), WAIT_OBJECT_0);
+  EXPECT_TRUE(GetExitCodeProcess(process.hProcess, &code) && code == 0) << code;
 }
 
 }  // namespace

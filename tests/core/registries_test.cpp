@@ -33,13 +33,9 @@ HWND window = nullptr;
 TEST(Registries, BeforeAnyWindowNothingIsRegisteredOrFreed) {
   HWND message_only =
       CreateWindowExA(0, "Static", "", 0, 0, 0, 1, 1, HWND_MESSAGE, nullptr, nullptr, nullptr);
-  EXPECT_EQ(GadgetRegister(1, message_only) + ColourEntryAdd(message_only, 1, 2) +
-                GadgetIdOf(message_only),
-            0);
-  EXPECT_EQ(std::tuple(GadgetRegistryGet(), CurrentWindowGet(), GadgetWindowOf(1)),
-            std::tuple(nullptr, nullptr, nullptr));
+  EXPECT_EQ(GadgetRegister(1, message_only) + ColourEntryAdd(message_only, 1, 2), 0);
+  EXPECT_EQ(std::tuple(GadgetRegistryGet(), CurrentWindowGet()), std::tuple(nullptr, nullptr));
   GadgetFree(1);
-  GadgetUnregister(1);
   TabStopEntryRemove(1);
   EXPECT_TRUE(DestroyWindow(message_only));  // left alone
 }
@@ -106,13 +102,6 @@ TEST(Registries, IdsAndHandlesAreLookedUpAtTheirOwnPlaceInThePairs) {
             std::tuple(7, Fake(0x8000)));
   GadgetUnregister(1);
   EXPECT_EQ(std::tuple(GadgetWindowOf(1), GadgetWindowOf(-5)), std::tuple(nullptr, Fake(0x6000)));
-  // A colour equal to a handle is not that handle's entry.
-  ColourEntryAdd(Fake(0x6000), 0x5000, 0xFF);
-  ColourEntryAdd(Fake(0x5000), 0xFFFFFF, 0);
-  HandleListRemoveTriple(ColourRegistryGet(), RegistryKeyOfWindow(Fake(0x5000)));
-  const HandleNode* entry = ColourRegistryGet()->first;
-  EXPECT_EQ(entry->key + entry->next->key + entry->next->next->key, 0x6000u + 0x5000u + 0xFFu);
-  EXPECT_EQ(HandleListCount(ColourRegistryGet()), 3u);
 }
 
 }  // namespace

@@ -51,10 +51,6 @@ class WindowProc : public testing::Test {
     GadgetRegister(id, control);
     return control;
   }
-  static COLORREF Pixel(HWND window, POINT at) {
-    ClientToScreen(window, &at);
-    return GetPixel(screen_, at.x, at.y);
-  }
   static inline HWND window_ = nullptr;
   static inline HDC screen_ = GetDC(nullptr);
 };
@@ -82,7 +78,9 @@ TEST_F(WindowProc, ControlsArePaintedFromTheirEntriesAndWithoutOneAsTheSystemPai
     SendMessageA(control, CB_SHOWDROPDOWN, TRUE, 0);
     HWND shown = GetComboBoxInfo(control, &combo) ? combo.hwndList : control;
     RedrawWindow(shown, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    EXPECT_EQ(Pixel(shown, {100, 5}), row.painted) << row.class_name << " " << row.entry;
+    POINT at = {100, 5};
+    ClientToScreen(shown, &at);
+    EXPECT_EQ(GetPixel(screen_, at.x, at.y), row.painted) << row.class_name << " " << row.entry;
     DestroyWindow(control);
   }
 }
@@ -102,18 +100,11 @@ TEST_F(WindowProc, TheBrushIsKeptForTheSameColourWindowAndMessageAndReplacedOthe
   EXPECT_EQ(GetObjectType(first), 0u) << "the replaced brush is deleted";
 }
 
-struct ClassRow {
-  const char* class_name;
-  bool made_here;  // a class of that name registered by the test: only its name counts
-  std::int32_t selector;
-  std::vector<Sent> messages;  // every message from WM_USER up, in order
-  std::int32_t code;
-  bool new_background;
-};
-
 TEST_F(WindowProc, EachClassRowSendsItsMessagesAndTheWindowRuleNeedsTheWholePrefix) {
   // clang-format off
-  const ClassRow rows[] = {
+  const struct { const char* class_name; bool made_here; std::int32_t selector; std::vector<Sent> messages; std::int32_t code; bool new_background = false; } rows[] = {
+      // made_here: a class of that name registered by the test, where only its name counts;
+      // messages: every one from WM_USER up, in order.
       {"RichEdit20A", false, 3, {{EM_SETCHARFORMAT, SCF_ALL, 0}, {EM_SETBKGNDCOLOR, 0, kBack}}, 1},
       {"RICHEDIT20A", true, 3, {}, 0},
       {"tooltips_class32", false, 3, {{TTM_SETTIPBKCOLOR, kBack, 0}, {TTM_SETTIPTEXTCOLOR, kFront, 0}}, 1},
@@ -131,11 +122,10 @@ TEST_F(WindowProc, EachClassRowSendsItsMessagesAndTheWindowRuleNeedsTheWholePref
   };
   // clang-format on
   GadgetId id = 30;
-  for (const ClassRow& row : rows) {
+  for (const auto& row : rows) {
     SCOPED_TRACE(row.class_name);
-    WNDCLASSA own = {0, DefWindowProcA};
-    own.hInstance = GetModuleHandleA(nullptr);
-    own.lpszClassName = row.class_name;
+    const WNDCLASSA own = {0,  DefWindowProcA, 0, 0, GetModuleHandleA(nullptr), {}, {}, {},
+                           {}, row.class_name};
     if (row.made_here) RegisterClassA(&own);
     HWND control = Make(row.class_name, 0, ++id);
     HWND target = control;
@@ -202,7 +192,7 @@ TEST_F(WindowProc, RealClicksStepAScrollBarAndAtZeroTheWindowsOwnBarToo) {
       {r.right - 5, 0, 1, 1}, {r.right - 5, 0, 2, 1}, {r.right - 40, 0, 12, 1}, {r.right - 40, 4, 16, 1}};
   // clang-format on
   for (const auto& click : clicks) {
-    if (click.page_step != 0) ScrollPageStepSetHandle(bar, click.page_step);
+    if (click.page_step != 0) ScrollPageStepSet(50, click.page_step);  // by gadget id
     ASSERT_TRUE(HostClick(click.x, (r.top + r.bottom) / 2));
     PollUntil([](std::int32_t code) { return code == WM_HSCROLL; });
     EXPECT_EQ(GetScrollPos(bar, SB_CTL), click.control);

@@ -30,9 +30,8 @@ TEST(ExplorerEntryAdd, SizeRaiseExtensionAndDotDotText) {
   // clang-format off
   const struct { const char* name; uint64_t size; int32_t kind, raise; uint64_t stored; const char* extension; } rows[] = {
       {"Notes.Txt", 4294967301u, F, 0, 4294967301u, "txt"}, {"empty.bin", 0, F, 0, 1, "bin"},
-      {"empty.bin", 0, F, 1, 0, "bin"}, {"Docs.ABC", 0, D, 0, 0, " "}, {"ab", 5, F, 0, 5, "ab"},
-      {"Makefile", 5, F, 0, 5, "ile"}, {"x.Ab.c", 5, F, 0, 5, "b.c"}, {"a.c", 5, F, 0, 5, "a.c"},
-      {"C:\\", 5, F, 0, 5, "c:\\"}, {"", 5, F, 0, 5, ""}, {"..", 0, D, 0, 0, " "}, {"...", 0, D, 0, 0, " "},
+      {"empty.bin", 0, F, 1, 0, "bin"}, {"Docs.ABC", 0, D, 0, 0, " "}, {"Makefile", 5, F, 0, 5, "ile"},
+      {"", 5, F, 0, 5, ""}, {"..", 0, D, 0, 0, " "},
       // Bytes above 127 are never misread as negative (lower-case letters in 1251 and 1252).
       {"x.\xE0\xE1", 5, F, 0, 5, ".\xE0\xE1"},
   };
@@ -80,13 +79,11 @@ TEST(ExplorerEntryList, LinksNumbersFindsAndClearsKeepingItsSortSettings) {
 TEST(ExplorerText, DatesInBothLayoutsAndShareRoots) {
   // clang-format off
   const struct { ExplorerDateParts parts; int sortable; const char* text; } dates[] = {
-      {{2021, 2, 1, 5, 3, 9}, 0, "01.02.2021 05:03:09"}, {{2021, 2, 1, 5, 3, 9}, 1, "2021.02.01 05:03:09"},
-      {{601, 1, 1, 0, 0, 0}, 1, "601.01.01 00:00:00"},  // no leading zeros on the year
-      // Values outside their range are still written in full.
-      {{30828, 100, 0, 0, 0, 0}, 1, "30828.100.00 00:00:00"}, {{INT32_MIN, 1, 1, 0, 0, 0}, 1, "-2147483648.01.01 00:00:00"}};
+      {{2021, 2, 1, 5, 3, 9}, 0, "01.02.2021 05:03:09"}, {{601, 1, 1, 0, 0, 0}, 1, "601.01.01 00:00:00"},
+      {{INT32_MIN, 100, 0, 0, 0, 0}, 1, "-2147483648.100.00 00:00:00"}};  // out of range: in full
   const struct { const char* path; int32_t expected; } shares[] = {
-      {"\\\\server\\share\\", -1}, {"\\\\server\\share", -1}, {"\\\\server\\share\\*.txt", -1}, {"\\\\", -1},
-      {"\\\\server\\share\\dir\\", 0}, {"C:\\", 0}, {"\\server\\share\\", 0}, {"\\", 0}, {"", 0}};
+      {"\\\\server\\share\\", -1}, {"\\\\server\\share", -1}, {"\\\\", -1},
+      {"\\\\server\\share\\dir\\", 0}, {"\\server\\share\\", 0}, {"", 0}};
   // clang-format on
   for (const auto& row : dates) EXPECT_EQ(ExplorerDateText(row.parts, row.sortable), row.text);
   for (const auto& row : shares) EXPECT_EQ(ExplorerIsShareRoot(row.path), row.expected) << row.path;
@@ -127,13 +124,12 @@ const char* const kSized = "../ A/ B/ zero.dat=0 ten.dat=10 five.dat=5";
 
 TEST(ExplorerSort, EveryModeInBothDirectionsGivesTheDisplayOrder) {
   // Bytes above 127 come after every ASCII byte in both text keys; sizes are 64-bit unsigned.
+  // Lists without "..", empty ones and columns outside the four are left to the fuzz target.
   const char* const typed = "../ Sub.TXT/ b.txt=1 a.c=1 Makefile=1 x.TXT=1 photo.JPG=1 q\xE9zz=1";
   const char* const dated =
       "../@2001 old/@1999.12.31 new.txt=3@2021.02.01_05:03:09 mid.txt=3@2009.07.14_05:32:31 "
       "noon.txt=3@2009.07.14_12:00:00 odd.txt=3@\xC0";
   const char* const big = "../ A/ four=4294967296 huge=9223372036854775808 ten=10";
-  // Without "..", slot 0 is sorted too.
-  const char* const plain = "F/@2005 z.b=300@2003 y.a=100@2004";
   const char* const drives = "C:\\=500 D:\\=0 E:\\=7000 F:\\=20";  // D: is unreadable: one byte
   // clang-format off
   const struct { const char* folder; int64_t mode; const char* ascending; } rows[] = {
@@ -141,14 +137,7 @@ TEST(ExplorerSort, EveryModeInBothDirectionsGivesTheDisplayOrder) {
       {typed, EXPLORER_SORT_TYPE, ".. Sub.TXT a.c Makefile photo.JPG b.txt|x.TXT q\xE9zz"},
       {dated, EXPLORER_SORT_MODIFIED, ".. old mid.txt noon.txt new.txt odd.txt"},
       {big, EXPLORER_SORT_SIZE, ".. A ten four huge"},
-      {plain, EXPLORER_SORT_NAME, "y.a z.b F"}, {plain, EXPLORER_SORT_SIZE, "F y.a z.b"},
-      {plain, EXPLORER_SORT_TYPE, "F y.a z.b"}, {plain, EXPLORER_SORT_MODIFIED, "z.b y.a F"},
-      {"C:\\=500", EXPLORER_SORT_SIZE, "C:\\"}, {"C:\\=500 D:\\=0", EXPLORER_SORT_SIZE, "D:\\ C:\\"},
       {drives, EXPLORER_SORT_SIZE, "D:\\ F:\\ C:\\ E:\\"},
-      // A column outside the four keeps the order of the name column.
-      {kSized, 4, ".. five.dat ten.dat zero.dat B A"}, {kSized, -1, ".. five.dat ten.dat zero.dat B A"},
-      {kSized, INT64_MAX, ".. five.dat ten.dat zero.dat B A"},
-      {"", 0, ""}, {"", 1, ""}, {"", 2, ""}, {"", 3, ""}, {"../", 0, ".."}, {"../", 1, ".."}, {"../", 2, ".."}, {"../", 3, ".."},
   };
   // clang-format on
   for (const auto& row : rows) {

@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "toolkit/core/registries.h"
@@ -60,13 +61,16 @@ class GadgetRelease : public testing::Test {
   static inline HWND window_ = nullptr;
 };
 
-TEST_F(GadgetRelease, AnIdInUseIsReplacedAndFreeingTwiceOrAnUnknownIdDoesNothing) {
+TEST_F(GadgetRelease, AnIdInUseIsReplaced_FreeingTwiceOrAnUnknownIdDoesNothing_ImagesStay) {
   HWND older = Gadget("Static", 3), newer = Gadget("Static", 3);
-  EXPECT_FALSE(IsWindow(older));
-  EXPECT_EQ(GadgetWindowOf(3), newer);
-  EXPECT_EQ(HandleListCount(GadgetRegistryGet()), 2u);  // one (id, window) pair
+  EXPECT_EQ(std::tuple(IsWindow(older), GadgetWindowOf(3)), std::tuple(FALSE, newer));
   for (GadgetId id : {3, 3, 12345}) GadgetFree(id);
   EXPECT_FALSE(IsWindow(newer));
+  HBITMAP image = CreateBitmap(26, 26, 1, 32, nullptr);  // the caller's: a picture leaves it
+  CurrentWindowSet(window_);
+  ASSERT_NE(PictureGadgetCreate(4, 0, 0, 26, 26, image, 0, SS_BITMAP), nullptr);
+  GadgetFree(4);
+  EXPECT_TRUE(DeleteObject(image));  // fails on a deleted bitmap
 }
 
 // Each row is a real control of a class with a rule, the properties put on it, and whether the

@@ -34,29 +34,24 @@ std::string Printed(Call call) {
 
 // GDI+ flattens by itself from Vista (major version 6) on; before, the loader composites. Either
 // way every pixel is the file's blended over the colour's low 24 bits (the low byte blue), and
-// opaque: a static would blend a pixel with alpha below 0xFF a second time.
-TEST(ImageLoad, EveryBackgroundOnBothBranchesGivesTheBlendAndFullAlpha) {
+// opaque: a static would blend a pixel with alpha below 0xFF a second time. (The dialog face
+// 0xF0F0F0 is checked on screen by the demo's test.)
+TEST(ImageLoad, BothBranchesGiveTheBlendOverTheLow24BitsAndFullAlpha) {
   UINT width = 0;
   const std::vector<std::uint32_t> file = FilePixels(kPng, &width);
-  ASSERT_EQ(file.size(), 26u * 26u);
-  for (std::int64_t background :
-       {0xF0F0F0ll, 0x0000FFll, 0x7F0000FFll, 0x12345678000000FFll, -1ll}) {
-    for (int major : {6, 5}) {
-      SCOPED_TRACE(testing::Message() << std::hex << background << ", major version " << major);
-      ImageLoaderMajorVersionOverride(major);
-      HBITMAP bitmaps[2] = {ImageLoadFile(kPng.c_str(), background),
-                            ImageLoadFile(kPng.c_str(), background)};
-      EXPECT_EQ(ImageLoaderLastLoadComposited(), major == 5);
-      EXPECT_NE(bitmaps[0], bitmaps[1]);  // two loads, two bitmaps
-      const std::vector<std::uint32_t> shown = Pixels(bitmaps[0]);
-      ASSERT_EQ(shown.size(), file.size());
-      for (std::size_t i = 0; i < file.size(); ++i) {
-        EXPECT_EQ(shown[i] >> 24, 0xFFu) << i;
-        EXPECT_TRUE(ShownOver(shown[i], file[i], background & 0xFFFFFF))
-            << i << std::hex << " " << shown[i];
-      }
-      for (HBITMAP bitmap : bitmaps) DeleteObject(bitmap);
+  const std::int64_t background = 0x12345678000000FFll;
+  for (int major : {6, 5}) {
+    SCOPED_TRACE(testing::Message() << "major version " << major);
+    ImageLoaderMajorVersionOverride(major);
+    HBITMAP bitmap = ImageLoadFile(kPng.c_str(), background);
+    EXPECT_EQ(ImageLoaderLastLoadComposited(), major == 5);
+    const std::vector<std::uint32_t> shown = Pixels(bitmap);
+    ASSERT_EQ(shown.size(), file.size());
+    for (std::size_t i = 0; i < file.size(); ++i) {
+      EXPECT_EQ(shown[i] >> 24, 0xFFu) << i;
+      EXPECT_TRUE(ShownOver(shown[i], file[i], 0xFF)) << i << std::hex << " " << shown[i];
     }
+    DeleteObject(bitmap);
   }
   ImageLoaderMajorVersionOverride(0);
 }
