@@ -2,6 +2,8 @@
 #include "toolkit/explorer/explorer_scan.h"
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "toolkit/explorer/explorer_constants.h"
 #include "toolkit/explorer/explorer_entries.h"
@@ -41,9 +43,10 @@ bool LocalTimeOf(const FILETIME& utc, SYSTEMTIME* local) {
 }
 
 // A time the system cannot convert gives an empty text rather than garbage digits.
-std::size_t ModifiedTextInto(int sortable, char* out, std::size_t out_size) {
+std::size_t ModifiedTextInto(const FILETIME& written, int sortable, char* out,
+                             std::size_t out_size) {
   SYSTEMTIME t;
-  if (!LocalTimeOf(find_data.ftLastWriteTime, &t)) {
+  if (!LocalTimeOf(written, &t)) {
     out[0] = '\0';
     return 0;
   }
@@ -61,18 +64,28 @@ bool IsDirectory(const WIN32_FIND_DATAA& record) {
   return (record.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+uint64_t SizeOf(const WIN32_FIND_DATAA& record) {
+  return (static_cast<uint64_t>(record.nFileSizeHigh) << 32) |
+         static_cast<uint64_t>(record.nFileSizeLow);
+}
+
+// A file met while the folders are listed, appended after them.
+struct FileFound {
+  std::string name;
+  uint64_t size;
+  FILETIME written;
+};
+
 // Appends the record at hand, or the name given, below the search path; counts what it adds.
 class ScanAppender {
  public:
   ScanAppender(ExplorerEntryList* list, std::string_view path) : list_(list), path_(path) {
     full_path_.reserve(path.size() + MAX_PATH);
   }
-  void Folder(std::string_view name) { Append(name, 0, ENTRY_KIND_FOLDER); }
-  void File() {
-    const uint64_t size = (static_cast<uint64_t>(find_data.nFileSizeHigh) << 32) |
-                          static_cast<uint64_t>(find_data.nFileSizeLow);
-    Append(find_data.cFileName, size, ENTRY_KIND_FILE);
+  void Folder(std::string_view name) {
+    Append(name, 0, find_data.ftLastWriteTime, ENTRY_KIND_FOLDER);
   }
+  void File(const FileFound& file) { Append(file.name, file.size, file.written, ENTRY_KIND_FILE); }
   void Drive(std::string_view root) {
     // Only the entries really appended are counted, so the sort never looks for more.
     if (ExplorerEntryAdd(list_, root, ExplorerDriveSize(std::string(root).c_str()), root, "",
@@ -83,11 +96,11 @@ class ScanAppender {
   int64_t Count() const { return count_; }
 
  private:
-  void Append(std::string_view name, uint64_t size, int32_t kind) {
+  void Append(std::string_view name, uint64_t size, const FILETIME& written, int32_t kind) {
     char shown[ENTRY_DATE_SIZE];
     char key[ENTRY_DATE_SIZE];
-    const std::size_t shown_length = ModifiedTextInto(0, shown, sizeof(shown));
-    const std::size_t key_length = ModifiedTextInto(1, key, sizeof(key));
+    const std::size_t shown_length = ModifiedTextInto(written, 0, shown, sizeof(shown));
+    const std::size_t key_length = ModifiedTextInto(written, 1, key, sizeof(key));
     full_path_.assign(path_);
     full_path_.append(name);
     if (ExplorerEntryAdd(list_, name, size, full_path_, std::string_view(shown, shown_length), kind,
@@ -102,15 +115,21 @@ class ScanAppender {
   int64_t count_ = 0;
 };
 
-// Appends the folders of an open search, ".." made at a drive root; returns at its end.
+// Appends the folders of an open search, ".." made at a drive root, and keeps its files in
+// `files` when that is given; returns at its end. One pass serves both, since folders and
+// files come from the same search: a second pass would read a big folder twice.
 void FolderPass(HANDLE search, const ExplorerGadgetData* gadget, std::string_view path,
-                ScanAppender* append) {
+                ScanAppender* append, std::vector<FileFound>* files) {
   const bool share_root = ExplorerIsShareRoot(path) == EXPLORER_TRUE;
   const bool drive_root = path.size() <= EXPLORER_DRIVE_ROOT_PATH_MAX;
   const bool files_only = gadget->listMode == EXPLORER_LIST_FILES;
   bool dot_dot_made = false;
   do {
-    if (!IsDirectory(find_data)) continue;
+    if (!IsDirectory(find_data)) {
+      if (files != nullptr)
+        files->push_back({find_data.cFileName, SizeOf(find_data), find_data.ftLastWriteTime});
+      continue;
+    }
     const char* name = find_data.cFileName;
     const bool dot_dot = std::strcmp(name, EXPLORER_DOT_DOT) == 0;
     if (dot_dot && share_root) continue;
@@ -129,15 +148,6 @@ void FolderPass(HANDLE search, const ExplorerGadgetData* gadget, std::string_vie
     append->Folder(name);
     if (first_only == EXPLORER_FIRST_ONLY_ON) return;
   } while (FindNextFileA(search, &find_data));
-}
-
-void FilePass(const std::string& search_text, ScanAppender* append) {
-  HANDLE search = FindFirstFileA(search_text.c_str(), &find_data);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
-    if (!IsDirectory(find_data)) append->File();
-  } while (FindNextFileA(search, &find_data));
-  FindClose(search);
 }
 
 void DriveList(ScanAppender* append) {
@@ -170,13 +180,14 @@ int64_t ExplorerScan(ExplorerGadgetData* gadget, std::string_view path) {
       return 0;
     }
     ExplorerEntryListClear(gadget->entries);
-    FolderPass(search, gadget, path, &append);
+    // A first-only scan or a folders-only list never shows files.
+    const bool with_files =
+        first_only == EXPLORER_FIRST_ONLY_OFF && gadget->listMode != EXPLORER_LIST_FOLDERS;
+    std::vector<FileFound> files;
+    FolderPass(search, gadget, path, &append, with_files ? &files : nullptr);
     FindClose(search);
-    if (first_only != EXPLORER_FIRST_ONLY_OFF) {
-      first_only = EXPLORER_FIRST_ONLY_OFF;
-    } else if (gadget->listMode != EXPLORER_LIST_FOLDERS) {
-      FilePass(search_text, &append);
-    }
+    first_only = EXPLORER_FIRST_ONLY_OFF;
+    for (const FileFound& file : files) append.File(file);
   }
   ExplorerEntriesSort(scan_list, append.Count());
   ExplorerEntriesRebuild(gadget->entries);
@@ -207,7 +218,8 @@ int32_t ExplorerFolderProbe(const ExplorerGadgetData* gadget, std::string_view p
 
 std::string ExplorerModifiedText(int sortable) {
   char text[ENTRY_DATE_SIZE];
-  const std::size_t length = ModifiedTextInto(sortable, text, sizeof(text));
+  const std::size_t length =
+      ModifiedTextInto(find_data.ftLastWriteTime, sortable, text, sizeof(text));
   return std::string(text, length);
 }
 

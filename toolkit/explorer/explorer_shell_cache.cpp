@@ -15,9 +15,14 @@ namespace {
 // Asking the shell about a path costs a look-up in the file system per file (under Wine a scan
 // of the whole folder: half a second per cell in a folder of 100,000 files), while for plain
 // files its answer is the extension's. So a file's answer is kept by extension, except for the
-// kinds that carry an icon of their own; folders, drives and ".." are always asked.
+// kinds that carry an icon of their own. A folder's icon is its own only when its desktop.ini
+// may apply, which Windows allows only for read-only or system folders; the others share one
+// kept answer. Those folders, drives and ".." are always asked.
 constexpr const char* kOwnIconExtensions[] = {"exe", "ico", "cur", "ani", "lnk",
                                               "url", "scr", "cpl", "msc"};
+// The key of the plain folders' shared icon: no extension of a file name holds a backslash.
+constexpr char kPlainFolderKey[] = "\\folder";
+constexpr DWORD kCustomisableFolder = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM;
 // Kept answers are dropped together when there are this many.
 constexpr std::size_t kMaxAnswers = 4096;
 
@@ -62,11 +67,20 @@ std::string ExplorerShellTypeName(const ExplorerEntry& entry) {
   });
 }
 
+// The plain folders' key for a folder whose desktop.ini cannot apply; nothing otherwise.
+std::optional<std::string> FolderKey(const ExplorerEntry& entry, const char* path) {
+  if (entry.kind != ENTRY_KIND_FOLDER || std::strcmp(path, EXPLORER_DOT_DOT) == 0) return {};
+  const DWORD attributes = GetFileAttributesA(path);
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & kCustomisableFolder) != 0) return {};
+  return std::string(kPlainFolderKey);
+}
+
 int ExplorerShellIcon(const ExplorerEntry& entry, const char* path) {
   std::optional<std::string> key = ExtensionKey(entry);
   for (const char* own : kOwnIconExtensions) {
     if (key.has_value() && *key == own) key.reset();
   }
+  if (!key.has_value()) key = FolderKey(entry, path);
   return Answer(&icons, key, [&]() -> std::optional<int> {
     SHFILEINFOA info = {};
     if (SHGetFileInfoA(path, 0, &info, sizeof(info), SHGFI_SYSICONINDEX) == 0) return {};
