@@ -28,49 +28,6 @@ extern "C" void* calloc(std::size_t count, std::size_t size) {
 
 namespace {
 
-TEST_F(EventTest, MessagesWithoutControlsTranslateByTheTable) {
-  // clang-format off
-  const struct { UINT message; WPARAM wparam; LPARAM lparam; std::int32_t code; std::int64_t id, detail, x, y; bool window_is_h; const char* prop = nullptr; } rows[] = {
-      {WM_SIZE, 0, MAKELPARAM(300, 200), WM_SIZE, 0, -1, 0, 0, true},
-      {WM_KEYDOWN, 0x41, 0, WM_KEYDOWN, 0, 0x41, 0, 0, true},
-      {WM_KEYUP, 0x42, 0, WM_KEYUP, 0x42, -1, 0, 0, true},
-      // Mouse words are not sign-extended.
-      {WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-3, -4), WM_MOUSEMOVE, 0, MK_LBUTTON, 0xFFFD, 0xFFFC, true},
-      // Only a relayed button-down (lParam -1) carries an identifier.
-      {WM_LBUTTONDOWN, 77, -1, WM_LBUTTONDOWN, 77, 77, 0xFFFF, 0xFFFF, true},
-      {WM_MBUTTONDOWN, 77, MAKELPARAM(5, 6), WM_MBUTTONDOWN, 0, 77, 5, 6, true},
-      {WM_TIMER, 0x123456789, 0, WM_TIMER, 0x23456789, -1, 0, 0, true},
-      {WM_ACTIVATE, WA_CLICKACTIVE, 0, WM_ACTIVATE, 0, -1, 0, 0, true},
-      {WM_ACTIVATE, WA_ACTIVE, 0, 0, 0, -1, 0, 0, false},
-      {WM_USER, 0xF1F1, 33, EVENT_GADGET, 33, -1, 0, 0, false},
-      {WM_USER, 0xF1F3, MAKELPARAM(12, 516), 516, 12, -1, 0, 0, false},
-      {WM_USER, 0xF1F4, MAKELPARAM(13, 1025), EVENT_GADGET, 13, -1, 0, 0, false},
-      {WM_USER, 0xF1F5, 1, 0, 0, -1, 0, 0, false},
-      {WM_HOTKEY, 5, 0x70000, WM_HOTKEY, 0, -1, 0, 0, false},
-      {WM_COMMAND, 0x10042, 0, EVENT_MENU, 0x42, -1, 0, 0, true},  // a menu: the low word
-      // Child clicks: "eventmousebutton" swallows one and is cleared, "panelevent" gives code 0
-      // but keeps the position.
-      {WM_PARENTNOTIFY, WM_LBUTTONDOWN, MAKELPARAM(1, 1), 0, 0, -1, 0, 0, false, "eventmousebutton"},
-      {WM_PARENTNOTIFY, WM_LBUTTONDOWN, MAKELPARAM(1, 1), WM_LBUTTONDOWN, 0, -1, 1, 1, false},
-      {WM_PARENTNOTIFY, WM_MBUTTONDOWN, MAKELPARAM(4, 5), 0, 0, -1, 4, 5, false, "panelevent"},
-      {WM_PARENTNOTIFY, WM_CREATE, 0, 0, 0, -1, 0, 0, false}};
-  // clang-format on
-  for (const auto& row : rows) {
-    SCOPED_TRACE(testing::Message()
-                 << "message 0x" << std::hex << row.message << " wParam 0x" << row.wparam);
-    if (row.prop != nullptr) SetPropA(window_, row.prop, reinterpret_cast<HANDLE>(1));
-    EXPECT_EQ(Deliver(row.message, row.wparam, row.lparam), row.code);
-    RemovePropA(window_, "panelevent");
-    EXPECT_EQ(std::tuple(EventSourceId(), EventMouseX(), EventMouseY(), EventSourceWindow()),
-              std::tuple(row.id, row.x, row.y, row.window_is_h ? window_ : nullptr));
-    EXPECT_EQ(row.detail >= 0 ? EventDetail() : row.detail, row.detail);
-    EXPECT_EQ(EventRawWParam() + EventRawLParam(), row.wparam + static_cast<WPARAM>(row.lparam));
-  }
-  EXPECT_EQ(EventSizeWidth() * 1000 + EventSizeHeight(), 300200);
-  EXPECT_EQ(EventTreeGadgetTake(), 12);
-  EXPECT_EQ(EventTreeGadgetTake(), 0);
-}
-
 // Each control has control id 7 and is registered as gadget 70.
 TEST_F(EventTest, CommandsAndScrollsFromControlsDependOnTheirKind) {
   // clang-format off

@@ -1,4 +1,4 @@
-// Handle lists: text numbering, member look-ups and whole-record removal.
+// Handle lists: member look-ups and whole-record removal.
 #include "toolkit/core/handle_list.h"
 
 #include <gtest/gtest.h>
@@ -23,20 +23,6 @@ Keys Walk(const HandleList* list) {
     backward.insert(backward.begin(), n->key);
   EXPECT_EQ(forward, backward);
   return forward;
-}
-
-TEST(HandleList, TextNodesAreNumberedFromTheCurrentLastKey) {
-  HandleList* list = HandleListCreate();
-  EXPECT_EQ(HandleListFind(list, 0), nullptr);
-  for (std::uint64_t n : {1, 2, 3}) EXPECT_EQ(HandleListAppendText(list, "t"), n);
-  EXPECT_EQ(HandleListAppendKey(list, 41), 41u);
-  EXPECT_EQ(HandleListAppendText(list, "e"), 42u);
-  EXPECT_EQ(HandleListFind(list, 42)->text, "e");
-  HandleListDestroy(list);
-  // No list (before the first window) is an empty one.
-  EXPECT_EQ(HandleListAppendKey(nullptr, 3) + HandleListAppendText(nullptr, "x"), 0u);
-  EXPECT_EQ(HandleListFindMember(nullptr, 3, 2, 0), nullptr);
-  HandleListRemovePair(nullptr, 3);
 }
 
 // A key is looked for only at its place in the records: a null handle (key 0) of one pair is
