@@ -1,4 +1,4 @@
-// The event calls: one call late, the parking list, the pump's shortcuts, hooks and throttle.
+// The event calls: one call late, the parking list, the pump's shortcuts and throttle.
 #include <set>
 #include <tuple>
 
@@ -40,34 +40,6 @@ TEST_F(EventTest, OnlyTheListedMessagesAreParked) {
     EXPECT_EQ(taken.message, parked) << m;
     EXPECT_EQ(parked != 0 ? taken.wparam * 100 + taken.lparam : 1122u, 1122u) << m;
   }
-}
-
-std::vector<UINT> hooked;
-std::vector<std::tuple<HWND, UINT, WPARAM, LPARAM>> dispatched;
-
-TEST_F(EventTest, HooksSeeTheirMessagesUntilCleared) {
-  // An answer from the window-procedure hook ends the toolkit's processing: nothing is parked.
-  const WindowProcHookFunction answer_keys = [](HWND, UINT message, WPARAM, LPARAM) {
-    hooked.push_back(message);
-    return std::int64_t{message == WM_KEYDOWN ? 5 : 0};
-  };
-  MessageHookSet(answer_keys, HOOK_WINDOW_PROC);
-  EXPECT_EQ(SendMessageA(window_, WM_KEYDOWN, 'Q', 0), 5);
-  EXPECT_EQ(EventPoll(), 0);
-  EXPECT_EQ(Deliver(WM_KEYUP, 'Q', 0), WM_KEYUP);
-  // Cleared; an unknown slot changes nothing.
-  EXPECT_EQ(MessageHookClear(HOOK_WINDOW_PROC) + MessageHookSet(answer_keys, 7), 2);
-  EXPECT_EQ(Deliver(WM_KEYDOWN, 'Q', 0), WM_KEYDOWN);
-  EXPECT_EQ(hooked, (std::vector<UINT>{WM_KEYDOWN, WM_KEYUP}));
-  MessageHookSet([](HWND window, UINT message, WPARAM wparam, LPARAM lparam, DWORD,
-                    std::uint64_t) { dispatched.emplace_back(window, message, wparam, lparam); },
-                 HOOK_POST_DISPATCH);
-  for (WPARAM w : {11, 0}) {  // the second after the hook is cleared
-    PostMessageA(window_, WM_APP, w, 22);
-    EventPoll();
-    MessageHookClear(HOOK_POST_DISPATCH);
-  }
-  EXPECT_EQ(dispatched, (decltype(dispatched){{window_, WM_APP, 11, 22}}));
 }
 
 // F5 aimed at a child window: the entries that match it (its own window, or its top-level
