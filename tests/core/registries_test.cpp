@@ -76,19 +76,4 @@ TEST(Registries, ARecordIsEnteredWholeOrNotAtAll) {
   HandleListRemoveTriple(ColourRegistryGet(), 0x5100);
 }
 
-TEST(Registries, IdsAndHandlesAreLookedUpAtTheirOwnPlaceInThePairs) {
-  for (std::uint64_t key :
-       {std::uint64_t{1}, std::uint64_t{0x5000}, RegistryKeyOfId(-5), std::uint64_t{0x6000},
-        std::uint64_t{0x7000}, std::uint64_t{0x8000}, std::uint64_t{7}, std::uint64_t{0x7000}})
-    HandleListAppendKey(GadgetRegistryGet(), key);
-  EXPECT_EQ(std::tuple(GadgetWindowOf(-5), GadgetIdOf(Fake(0x6000)), GadgetWindowOf(3),
-                       GadgetIdOf(Fake(0x9000))),
-            std::tuple(Fake(0x6000), -5, nullptr, 0));
-  // The handle 0x7000 is 7's, not the id 0x7000 of the pair before.
-  EXPECT_EQ(std::tuple(GadgetIdOf(Fake(0x7000)), GadgetWindowOf(0x7000)),
-            std::tuple(7, Fake(0x8000)));
-  GadgetUnregister(1);
-  EXPECT_EQ(std::tuple(GadgetWindowOf(1), GadgetWindowOf(-5)), std::tuple(nullptr, Fake(0x6000)));
-}
-
 }  // namespace
