@@ -1,4 +1,4 @@
-// The event calls: one call late, the parking list, the pump's shortcuts and throttle.
+// The event calls: the parking list, the pump's shortcuts and throttle.
 #include <set>
 #include <tuple>
 
@@ -8,20 +8,6 @@
 #include "toolkit/core/shortcut_table.h"
 
 namespace {
-
-TEST_F(EventTest, EventsArriveOneCallLateAndTheSlotsKeepTheirRules) {
-  EXPECT_EQ(EventPoll(), 0);  // nothing parked, nothing queued
-  PostMessageA(window_, WM_KEYDOWN, 'A', 0);
-  EXPECT_EQ(EventPoll(), 0);           // retrieves and dispatches
-  EXPECT_EQ(EventPoll(), WM_KEYDOWN);  // reports what the dispatch parked
-  // The later of two messages parked in slot A wins; a resize in slot B survives a following
-  // mouse move and comes after it.
-  SendMessageA(window_, WM_KEYDOWN, 'X', 0);
-  SendMessageA(window_, WM_COMMAND, 0x55, 0);
-  SendMessageA(window_, WM_SIZE, 0, MAKELPARAM(120, 80));
-  SendMessageA(window_, WM_MOUSEMOVE, 0, MAKELPARAM(3, 4));
-  for (std::int32_t code : {WM_MOUSEMOVE, WM_SIZE, 0}) EXPECT_EQ(EventPoll(), code);
-}
 
 TEST_F(EventTest, OnlyTheListedMessagesAreParked) {
   std::set<UINT> listed = {6,   7,   8,   16,  46,  256, 257, 260, 261, 273,

@@ -1,5 +1,4 @@
-// The registries after a first window without tab stops, the look-ups between ids and windows,
-// and records that are entered whole or not at all.
+// The gadget registry's keys for ids and windows, and records entered whole or not at all.
 #include <gtest/gtest.h>
 
 #include <new>
@@ -26,23 +25,13 @@ HWND Fake(std::uintptr_t value) {
   return reinterpret_cast<HWND>(value);
 }
 
-constexpr std::uint64_t kShown = WS_VISIBLE | WS_OVERLAPPEDWINDOW;
 HWND window = nullptr;
-
-TEST(Registries, AFirstWindowWithoutTheTabStopBitMeansNoTabStopsForAnyWindow) {
-  window = WindowOpen("1", 0, 0, 200, 200, kShown, 0, nullptr);
-  ASSERT_NE(window, nullptr) << "no display?";
-  HWND with_bit =
-      WindowOpen("2", 0, 0, 100, 100, kShown | WINDOW_STYLE_TABSTOP_REQUEST, 0, nullptr);
-  EXPECT_EQ(std::tuple(TabStopRegistryGet(), GetPropA(with_bit, "tabstopenable")),
-            std::tuple(nullptr, nullptr));
-  DestroyWindow(with_bit);
-  CurrentWindowSet(window);
-}
 
 // A picture made with no current window gets no control; its id is taken all the same, and
 // the null window must not be taken for id 0.
 TEST(Registries, AGadgetWithoutAWindowTakesItsIdAndNoOther) {
+  window = WindowOpen("1", 0, 0, 200, 200, WS_VISIBLE | WS_OVERLAPPEDWINDOW, 0, nullptr);
+  ASSERT_NE(window, nullptr) << "no display?";
   HWND five = PictureGadgetCreate(5, 0, 0, 26, 26, nullptr, 0, SS_BITMAP);
   CurrentWindowSet(nullptr);
   EXPECT_EQ(PictureGadgetCreate(7, 0, 0, 26, 26, nullptr, 0, SS_BITMAP), nullptr);

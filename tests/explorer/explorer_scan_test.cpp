@@ -9,7 +9,6 @@
 
 #include "tests/explorer/explorer_test_support.h"
 #include "tests/support/wine_host.h"
-#include "toolkit/explorer/explorer_text.h"
 
 namespace {
 
