@@ -42,7 +42,6 @@ TEST(HandleList, RecordsAreFoundAndRemovedByTheirOwnMembersOnly) {
     HandleList* list = ListOf(row.before);
     (row.size == 2 ? HandleListRemovePair : HandleListRemoveTriple)(list, row.key);
     EXPECT_EQ(Walk(list), row.after);
-    EXPECT_EQ(list->first == nullptr && list->last == nullptr, row.after.empty());
     HandleListDestroy(list);
   }
 }

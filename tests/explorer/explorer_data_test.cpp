@@ -13,24 +13,18 @@ namespace {
 
 constexpr int32_t F = ENTRY_KIND_FILE, D = ENTRY_KIND_FOLDER;
 
-TEST(ExplorerEntryList, LinksNumbersFindsAndClearsKeepingItsSortSettings) {
+TEST(ExplorerEntryList, FindsByNumberAfterAClearAndRefill_ClearKeepsTheSortSettings) {
   ExplorerEntryList list;
   list.ascending = EXPLORER_ASCENDING;
   list.sortMode = EXPLORER_SORT_MODIFIED;
-  for (int round = 0; round < 2; ++round) {  // the second after a clear: nothing stale is found
+  for (int count : {100, 40}) {  // the second after a clear: nothing stale is found
     std::vector<ExplorerEntry*> added;
-    for (int k = 0; k < 100 - 60 * round; ++k)
+    for (int k = 0; k < count; ++k)
       added.push_back(ExplorerEntryAdd(&list, "f", 1, "p", "t", F, 0, "k"));
-    const int n = static_cast<int>(added.size());
-    for (int k = 0; k < n; ++k) {
-      EXPECT_EQ(
-          std::tuple(ExplorerEntryFind(&list, k + 1), added[k]->prev, added[k]->next),
-          std::tuple(added[k], k > 0 ? added[k - 1] : nullptr, k < n - 1 ? added[k + 1] : nullptr));
-    }
-    for (int64_t at : {int64_t{0}, int64_t{-1}, int64_t{n + 1}, INT64_MIN, INT64_MAX})
+    for (int k = 0; k < count; ++k) EXPECT_EQ(ExplorerEntryFind(&list, k + 1), added[k]) << k;
+    for (int64_t at : {int64_t{0}, int64_t{count + 1}, INT64_MIN, INT64_MAX})
       EXPECT_EQ(ExplorerEntryFind(&list, at), nullptr) << at;
     ExplorerEntryListClear(&list);
-    EXPECT_TRUE(list.head == nullptr && list.tail == nullptr && !ExplorerEntryFind(&list, 1));
   }
   EXPECT_EQ(list.ascending * 10 + list.sortMode, EXPLORER_ASCENDING * 10 + EXPLORER_SORT_MODIFIED);
 }

@@ -68,13 +68,10 @@ TEST_F(ExplorerScanTest, ListsDotDotFoldersThenFilesByModePatternAndFirstOnly) {
   const struct { int64_t listMode; int32_t firstOnly; const char *pattern, *leaf; int32_t probe; int64_t count; const char* shown; } rows[] = {
       {any, off, "", "", ok, 6, all}, {EXPLORER_LIST_FOLDERS, off, "", "", ok, 3, ".. sub1|sub2"},
       {files, off, "", "", ok, 4, ".. a.txt|b.dat|c.txt"},
-      {7, off, "", "", ok, 6, all},  // any other mode lists everything
       {any, on, "", "nowhere\\", PROBE_FAILED, 0, all},  // a missing folder: lists untouched
       {files, off, "", "sub2\\", ok, 2, ".. big.bin"},
       {any, off, "*.txt", "sub1\\*.txt", ok, 2, "f.txt x.txt"},  // folders match too
       {any, on, "", "", ok, 1, ".."},
-      // The window side's fallback when a pattern matches nothing looks for the way up alone.
-      {any, on, "*..*", "*..*", ok, 1, ".."},
       {any, off, "*.zzz", "*.zzz", PROBE_NOT_FOUND, 0, ".."},
       // A drive root makes its ".." at its first folder, so not without one, nor files only.
       {any, off, "", "R:\\", ok, 2, "one.txt|two.txt"}, {any, off, "", "S:\\", ok, 3, ".. d1 f.txt"},

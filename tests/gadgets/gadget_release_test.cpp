@@ -32,8 +32,7 @@ LRESULT CALLBACK WatchDestroy(HWND window, UINT message, WPARAM wparam, LPARAM l
 class GadgetRelease : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
+    InitCommonControls();
     // 0x1000 asks for the tab-stop registry, so that its clean-up is checked too.
     window_ = WindowOpen("release", 0, 0, 400, 300, WS_OVERLAPPEDWINDOW | 0x1000, 0, nullptr);
     WNDCLASSA test_class = {};
