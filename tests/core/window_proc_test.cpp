@@ -74,7 +74,7 @@ TEST_F(WindowProc, ControlsArePaintedFromTheirEntriesAndWithoutOneAsTheSystemPai
     SendMessageA(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("one"));
     if (row.entry && ColourEntryAdd(control, 0, 0))
       GadgetColourSet(20, row.back, row.front, COLOUR_BOTH);
-    COMBOBOXINFO combo{.cbSize = sizeof combo};
+    COMBOBOXINFO combo = {sizeof combo, {}, {}, 0, nullptr, nullptr, nullptr};
     SendMessageA(control, CB_SHOWDROPDOWN, TRUE, 0);
     HWND shown = GetComboBoxInfo(control, &combo) ? combo.hwndList : control;
     RedrawWindow(shown, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
