@@ -68,7 +68,7 @@ TEST_F(ExplorerScanTest, ListsDotDotFoldersThenFilesByModePatternAndFirstOnly) {
   const struct { int64_t listMode; int32_t firstOnly; const char *pattern, *leaf; int32_t probe; int64_t count; const char* shown; } rows[] = {
       {any, off, "", "", ok, 6, all}, {EXPLORER_LIST_FOLDERS, off, "", "", ok, 3, ".. sub1|sub2"},
       {files, off, "", "", ok, 4, ".. a.txt|b.dat|c.txt"},
-      {any, on, "", "nowhere\\", PROBE_FAILED, 0, all},  // a missing folder: lists untouched
+      {any, on, "", "nowhere\\", PROBE_FAILED, 0, ".. a.txt|b.dat|c.txt"},  // missing: lists untouched
       {files, off, "", "sub2\\", ok, 2, ".. big.bin"},
       {any, off, "*.txt", "sub1\\*.txt", ok, 2, "f.txt x.txt"},  // folders match too
       {any, on, "", "", ok, 1, ".."},
