@@ -29,7 +29,8 @@ std::vector<LONG> Place(HWND window, HWND relative_to = nullptr) {
 // One run of the demo: what it shows, then real clicks, then closing it.
 TEST(Demo, PicturesInPlace_ThePngFlattenedOnScreen_ClicksNameEachPicture_AltF4EndsWithZero) {
   std::string command = kFolder + "/demo.exe";
-  STARTUPINFOA startup = {sizeof startup};
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
   ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                              kFolder.c_str(), &startup, &process));

@@ -29,7 +29,8 @@ bool Printed(const std::string& line_start) {
 
 TEST(Gallery, RealInputComesBackAsItsPrintedEvents) {
   SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
-  STARTUPINFOA startup = {sizeof startup};
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdOutput = CreateFileA((kFolder + "/gallery-test.out").c_str(), GENERIC_WRITE,
                                    FILE_SHARE_READ, &inherited, CREATE_ALWAYS, 0, nullptr);

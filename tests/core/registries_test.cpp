@@ -1,5 +1,4 @@
-// The registries before and after the first window (opened without tab stops), the look-ups
-// between ids and windows, and records that are entered whole or not at all.
+// The gadget registry's keys for ids and windows, and records entered whole or not at all.
 #include <gtest/gtest.h>
 
 #include <new>
@@ -22,40 +21,13 @@ void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
 
 namespace {
 
-HWND Fake(std::uintptr_t value) {
-  return reinterpret_cast<HWND>(value);
-}
-
-constexpr std::uint64_t kShown = WS_VISIBLE | WS_OVERLAPPEDWINDOW;
 HWND window = nullptr;
-
-// gtest keeps the order of a file: this runs before any window exists.
-TEST(Registries, BeforeAnyWindowNothingIsRegisteredOrFreed) {
-  HWND message_only =
-      CreateWindowExA(0, "Static", "", 0, 0, 0, 1, 1, HWND_MESSAGE, nullptr, nullptr, nullptr);
-  EXPECT_EQ(GadgetRegister(1, message_only) + ColourEntryAdd(message_only, 1, 2), 0);
-  EXPECT_EQ(std::tuple(GadgetRegistryGet(), CurrentWindowGet()), std::tuple(nullptr, nullptr));
-  GadgetFree(1);
-  TabStopEntryRemove(1);
-  EXPECT_TRUE(DestroyWindow(message_only));  // left alone
-}
-
-TEST(Registries, AFirstWindowWithoutTheTabStopBitMeansNoTabStopsForAnyWindow) {
-  window = WindowOpen("1", 0, 0, 200, 200, kShown, 0, nullptr);
-  ASSERT_NE(window, nullptr) << "no display?";
-  HWND with_bit =
-      WindowOpen("2", 0, 0, 100, 100, kShown | WINDOW_STYLE_TABSTOP_REQUEST, 0, nullptr);
-  EXPECT_EQ(std::tuple(TabStopRegistryGet(), GetPropA(window, "tabstopenable"),
-                       GetPropA(with_bit, "tabstopenable")),
-            std::tuple(nullptr, nullptr, nullptr));
-  TabStopEntryRemove(1);  // harmless without the registry
-  DestroyWindow(with_bit);
-  EXPECT_EQ(CurrentWindowSet(window), window);
-}
 
 // A picture made with no current window gets no control; its id is taken all the same, and
 // the null window must not be taken for id 0.
 TEST(Registries, AGadgetWithoutAWindowTakesItsIdAndNoOther) {
+  window = WindowOpen("1", 0, 0, 200, 200, WS_VISIBLE | WS_OVERLAPPEDWINDOW, 0, nullptr);
+  ASSERT_NE(window, nullptr) << "no display?";
   HWND five = PictureGadgetCreate(5, 0, 0, 26, 26, nullptr, 0, SS_BITMAP);
   CurrentWindowSet(nullptr);
   EXPECT_EQ(PictureGadgetCreate(7, 0, 0, 26, 26, nullptr, 0, SS_BITMAP), nullptr);
@@ -76,32 +48,12 @@ TEST(Registries, ARecordIsEnteredWholeOrNotAtAll) {
   for (int fail_at : {0, 1, 2}) {
     SCOPED_TRACE(fail_at);
     allocations_left = fail_at;
-    EXPECT_EQ(ColourEntryAdd(Fake(0x5100), 0x5200, 2), 0);
+    EXPECT_EQ(ColourEntryAdd(reinterpret_cast<HWND>(0x5100), 0x5200, 2), 0);
     allocations_left = fail_at % 2;
-    EXPECT_EQ(GadgetRegister(9, Fake(0x5200)), 0);
+    EXPECT_EQ(GadgetRegister(9, reinterpret_cast<HWND>(0x5200)), 0);
     allocations_left = -1;
     EXPECT_EQ(HandleListCount(ColourRegistryGet()) + HandleListCount(GadgetRegistryGet()), 0u);
   }
-  EXPECT_EQ(ColourEntryAdd(Fake(0x5100), 0x5200, 2), 1);
-  EXPECT_EQ(GadgetRegister(9, Fake(0x5200)), 1);
-  EXPECT_EQ(GadgetIdOf(Fake(0x5200)), 9);
-  GadgetUnregister(9);
-  HandleListRemoveTriple(ColourRegistryGet(), 0x5100);
-}
-
-TEST(Registries, IdsAndHandlesAreLookedUpAtTheirOwnPlaceInThePairs) {
-  for (std::uint64_t key :
-       {std::uint64_t{1}, std::uint64_t{0x5000}, RegistryKeyOfId(-5), std::uint64_t{0x6000},
-        std::uint64_t{0x7000}, std::uint64_t{0x8000}, std::uint64_t{7}, std::uint64_t{0x7000}})
-    HandleListAppendKey(GadgetRegistryGet(), key);
-  EXPECT_EQ(std::tuple(GadgetWindowOf(-5), GadgetIdOf(Fake(0x6000)), GadgetWindowOf(3),
-                       GadgetIdOf(Fake(0x9000))),
-            std::tuple(Fake(0x6000), -5, nullptr, 0));
-  // The handle 0x7000 is 7's, not the id 0x7000 of the pair before.
-  EXPECT_EQ(std::tuple(GadgetIdOf(Fake(0x7000)), GadgetWindowOf(0x7000)),
-            std::tuple(7, Fake(0x8000)));
-  GadgetUnregister(1);
-  EXPECT_EQ(std::tuple(GadgetWindowOf(1), GadgetWindowOf(-5)), std::tuple(nullptr, Fake(0x6000)));
 }
 
 }  // namespace

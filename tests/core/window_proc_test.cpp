@@ -72,9 +72,9 @@ TEST_F(WindowProc, ControlsArePaintedFromTheirEntriesAndWithoutOneAsTheSystemPai
     HWND control =
         Make(row.class_name, row.style, 20, 60, row.style == CBS_DROPDOWNLIST ? 200 : 30);
     SendMessageA(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("one"));
-    if (row.entry) ColourEntryAdd(control, 0, 0);
-    if (row.entry) GadgetColourSet(20, row.back, row.front, COLOUR_BOTH);
-    COMBOBOXINFO combo = {sizeof combo};
+    if (row.entry && ColourEntryAdd(control, 0, 0))
+      GadgetColourSet(20, row.back, row.front, COLOUR_BOTH);
+    COMBOBOXINFO combo = {sizeof combo, {}, {}, 0, nullptr, nullptr, nullptr};
     SendMessageA(control, CB_SHOWDROPDOWN, TRUE, 0);
     HWND shown = GetComboBoxInfo(control, &combo) ? combo.hwndList : control;
     RedrawWindow(shown, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
@@ -93,8 +93,7 @@ TEST_F(WindowProc, TheBrushIsKeptForTheSameColourWindowAndMessageAndReplacedOthe
         window_, message, reinterpret_cast<WPARAM>(screen_), reinterpret_cast<LPARAM>(control)));
   };
   HBRUSH first = ask(WM_CTLCOLORSTATIC);
-  EXPECT_EQ(GetBkColor(screen_), kGreen);
-  EXPECT_EQ(GetTextColor(screen_), kBlue);
+  EXPECT_EQ(std::pair(GetBkColor(screen_), GetTextColor(screen_)), std::pair(kGreen, kBlue));
   EXPECT_EQ(ask(WM_CTLCOLORSTATIC), first);
   EXPECT_NE(ask(WM_CTLCOLOREDIT), first);
   EXPECT_EQ(GetObjectType(first), 0u) << "the replaced brush is deleted";

@@ -1,92 +1,31 @@
-// Platform-free tests of the explorer's data: index stack, entries, date texts, share roots, sort.
+// Platform-free tests of the explorer: the entry list, sort, size texts, text operations, moves.
 #include <gtest/gtest.h>
 
-#include <iterator>
 #include <tuple>
 
 #include "tests/explorer/explorer_test_support.h"
-#include "toolkit/explorer/explorer_text.h"
-#include "toolkit/explorer/index_stack.h"
+#include "toolkit/explorer/explorer_constants.h"
+#include "toolkit/explorer/explorer_open_path.h"
+#include "toolkit/explorer/explorer_present_text.h"
 
 namespace {
 
 constexpr int32_t F = ENTRY_KIND_FILE, D = ENTRY_KIND_FOLDER;
 
-TEST(IndexStack, PoppedSlotsReadZeroAndImpossibleGrowthIsRefused) {
-  IndexStack stack;
-  IndexStackInit(&stack, 4);
-  EXPECT_EQ(IndexStackPop(&stack), 0u);  // empty: nothing to take
-  for (uint64_t v : {uint64_t{10}, UINT64_MAX, uint64_t{1} << 63}) IndexStackPush(&stack, v);
-  const uint64_t* storage = stack.items;
-  for (uint64_t v : {uint64_t{1} << 63, UINT64_MAX}) EXPECT_EQ(IndexStackPop(&stack), v);
-  EXPECT_EQ(storage[1] | storage[2], 0u);
-  EXPECT_EQ(IndexStackPop(&stack), 10u);
-  IndexStackInit(&stack, INT64_MAX / 2);  // a byte size no allocator could give
-  EXPECT_FALSE(IndexStackPush(&stack, 5));
-  EXPECT_EQ(stack.items, nullptr);
-}
-
-TEST(ExplorerEntryAdd, SizeRaiseExtensionAndDotDotText) {
-  // clang-format off
-  const struct { const char* name; uint64_t size; int32_t kind, raise; uint64_t stored; const char* extension; } rows[] = {
-      {"Notes.Txt", 4294967301u, F, 0, 4294967301u, "txt"}, {"empty.bin", 0, F, 0, 1, "bin"},
-      {"empty.bin", 0, F, 1, 0, "bin"}, {"Docs.ABC", 0, D, 0, 0, " "}, {"Makefile", 5, F, 0, 5, "ile"},
-      {"", 5, F, 0, 5, ""}, {"..", 0, D, 0, 0, " "},
-      // Bytes above 127 are never misread as negative (lower-case letters in 1251 and 1252).
-      {"x.\xE0\xE1", 5, F, 0, 5, ".\xE0\xE1"},
-  };
-  // clang-format on
-  ExplorerEntryList list;
-  for (const auto& row : rows) {
-    const auto* e = ExplorerEntryAdd(&list, row.name, row.size, "p", "t", row.kind, row.raise, "k");
-    EXPECT_EQ(
-        std::tuple(e->size, e->sizeRaised, std::string(e->extension), std::string(e->modifiedText)),
-        std::tuple(row.stored, row.stored != row.size, row.extension,
-                   row.name == std::string("..") ? "" : "t"))  // ".." alone drops its text
-        << row.name;
-  }
-  // Texts of 300 characters are cut to their fields; the extension is the stored name's.
-  const std::string name = std::string(296, 'n') + ".DOC", path = "C:\\" + name;
-  auto* e =
-      ExplorerEntryAdd(&list, name, 5, path, std::string(40, 'm'), F, 0, std::string(40, 'k'));
-  EXPECT_EQ(std::string(e->name) + e->path + e->modifiedText + e->modifiedKey + e->extension,
-            name.substr(0, 259) + path.substr(0, 259) + std::string(19, 'm') +
-                std::string(19, 'k') + "nnn");
-}
-
-TEST(ExplorerEntryList, LinksNumbersFindsAndClearsKeepingItsSortSettings) {
+TEST(ExplorerEntryList, FindsByNumberAfterAClearAndRefill_ClearKeepsTheSortSettings) {
   ExplorerEntryList list;
   list.ascending = EXPLORER_ASCENDING;
   list.sortMode = EXPLORER_SORT_MODIFIED;
-  for (int round = 0; round < 2; ++round) {  // the second after a clear: nothing stale is found
+  for (int count : {100, 40}) {  // the second after a clear: nothing stale is found
     std::vector<ExplorerEntry*> added;
-    for (int k = 0; k < 100 - 60 * round; ++k)
+    for (int k = 0; k < count; ++k)
       added.push_back(ExplorerEntryAdd(&list, "f", 1, "p", "t", F, 0, "k"));
-    const int n = static_cast<int>(added.size());
-    for (int k = 0; k < n; ++k) {
-      EXPECT_EQ(
-          std::tuple(ExplorerEntryFind(&list, k + 1), added[k]->prev, added[k]->next),
-          std::tuple(added[k], k > 0 ? added[k - 1] : nullptr, k < n - 1 ? added[k + 1] : nullptr));
-    }
-    for (int64_t at : {int64_t{0}, int64_t{-1}, int64_t{n + 1}, INT64_MIN, INT64_MAX})
+    for (int k = 0; k < count; ++k) EXPECT_EQ(ExplorerEntryFind(&list, k + 1), added[k]) << k;
+    for (int64_t at : {int64_t{0}, int64_t{count + 1}, INT64_MIN, INT64_MAX})
       EXPECT_EQ(ExplorerEntryFind(&list, at), nullptr) << at;
     ExplorerEntryListClear(&list);
-    EXPECT_TRUE(list.head == nullptr && list.tail == nullptr && !ExplorerEntryFind(&list, 1));
   }
   EXPECT_EQ(list.ascending * 10 + list.sortMode, EXPLORER_ASCENDING * 10 + EXPLORER_SORT_MODIFIED);
-}
-
-TEST(ExplorerText, DatesInBothLayoutsAndShareRoots) {
-  // clang-format off
-  const struct { ExplorerDateParts parts; int sortable; const char* text; } dates[] = {
-      {{2021, 2, 1, 5, 3, 9}, 0, "01.02.2021 05:03:09"}, {{601, 1, 1, 0, 0, 0}, 1, "601.01.01 00:00:00"},
-      {{INT32_MIN, 100, 0, 0, 0, 0}, 1, "-2147483648.100.00 00:00:00"}};  // out of range: in full
-  const struct { const char* path; int32_t expected; } shares[] = {
-      {"\\\\server\\share\\", -1}, {"\\\\server\\share", -1}, {"\\\\", -1},
-      {"\\\\server\\share\\dir\\", 0}, {"\\server\\share\\", 0}, {"", 0}};
-  // clang-format on
-  for (const auto& row : dates) EXPECT_EQ(ExplorerDateText(row.parts, row.sortable), row.text);
-  for (const auto& row : shares) EXPECT_EQ(ExplorerIsShareRoot(row.path), row.expected) << row.path;
 }
 
 // Fills the scan list as a scan does from "name/" (a folder) and "name=size" (a file), each with
@@ -110,16 +49,6 @@ Strings Sorted(int64_t mode, int32_t ascending, const std::string& folder) {
   return Names(gadget.list);
 }
 
-// The descending layout of an ascending one: the same after "..", reversed.
-std::string Descending(const std::string& ascending) {
-  std::istringstream in(ascending);
-  Strings tokens{std::istream_iterator<std::string>(in), {}};
-  std::reverse(tokens.begin() + (!tokens.empty() && tokens[0] == ".."), tokens.end());
-  std::string out;
-  for (const std::string& token : tokens) out += (out.empty() ? "" : " ") + token;
-  return out;
-}
-
 const char* const kSized = "../ A/ B/ zero.dat=0 ten.dat=10 five.dat=5";
 
 TEST(ExplorerSort, EveryModeInBothDirectionsGivesTheDisplayOrder) {
@@ -132,44 +61,57 @@ TEST(ExplorerSort, EveryModeInBothDirectionsGivesTheDisplayOrder) {
   const char* const big = "../ A/ four=4294967296 huge=9223372036854775808 ten=10";
   const char* const drives = "C:\\=500 D:\\=0 E:\\=7000 F:\\=20";  // D: is unreadable: one byte
   // clang-format off
-  const struct { const char* folder; int64_t mode; const char* ascending; } rows[] = {
-      {kSized, EXPLORER_SORT_NAME, ".. five.dat ten.dat zero.dat B A"}, {kSized, EXPLORER_SORT_SIZE, ".. A|B zero.dat five.dat ten.dat"},
-      {typed, EXPLORER_SORT_TYPE, ".. Sub.TXT a.c Makefile photo.JPG b.txt|x.TXT q\xE9zz"},
-      {dated, EXPLORER_SORT_MODIFIED, ".. old mid.txt noon.txt new.txt odd.txt"},
-      {big, EXPLORER_SORT_SIZE, ".. A ten four huge"},
-      {drives, EXPLORER_SORT_SIZE, "D:\\ F:\\ C:\\ E:\\"},
-  };
+  const struct { const char* folder; int64_t mode; const char *ascending, *descending; } rows[] = {
+      {kSized, EXPLORER_SORT_NAME, ".. five.dat ten.dat zero.dat B A", ".. A B zero.dat ten.dat five.dat"},
+      {kSized, EXPLORER_SORT_SIZE, ".. A|B zero.dat five.dat ten.dat", ".. ten.dat five.dat zero.dat A|B"},
+      {typed, EXPLORER_SORT_TYPE, ".. Sub.TXT a.c Makefile photo.JPG b.txt|x.TXT q\xE9zz", ".. q\xE9zz b.txt|x.TXT photo.JPG Makefile a.c Sub.TXT"},
+      {dated, EXPLORER_SORT_MODIFIED, ".. old mid.txt noon.txt new.txt odd.txt", ".. odd.txt new.txt noon.txt mid.txt old"},
+      {big, EXPLORER_SORT_SIZE, ".. A ten four huge", ".. huge four ten A"},
+      {drives, EXPLORER_SORT_SIZE, "D:\\ F:\\ C:\\ E:\\", "E:\\ C:\\ F:\\ D:\\"}};
   // clang-format on
   for (const auto& row : rows) {
     for (int32_t ascending : {EXPLORER_ASCENDING, EXPLORER_DESCENDING}) {
       SCOPED_TRACE(std::string(row.folder) + ", mode " + std::to_string(row.mode) + ", ascending " +
                    std::to_string(ascending));
-      const std::string expected = ascending ? row.ascending : Descending(row.ascending);
+      const std::string expected = ascending ? row.ascending : row.descending;
       EXPECT_EQ(Shown(Sorted(row.mode, ascending, row.folder), expected), expected);
     }
   }
 }
 
-TEST(ExplorerSort, RebuiltEntriesGetTrueSizesBlankKeysAndStopAtTheEndOfTheList) {
-  const std::string expected = ".. A|B D:\\|zero.dat five.dat ten.dat C:\\";
-  for (int64_t count : {int64_t{8}, int64_t{1000}, INT64_MAX}) {  // past the list: stops at its end
-    SCOPED_TRACE(count);
-    TestGadget gadget(EXPLORER_SORT_SIZE, EXPLORER_ASCENDING);
-    Scan(kSized + std::string(" C:\\=500 D:\\=0"));
-    ExplorerEntriesSort(ExplorerScanListGet(), count);
-    ExplorerEntriesRebuild(&gadget.list);
-    ExplorerEntryListClear(ExplorerScanListGet());
-    EXPECT_EQ(Shown(Names(gadget.list), expected), expected);
-    for (const ExplorerEntry* e = gadget.list.head; e != nullptr; e = e->next) {
-      const char* text = e->name[0] == '.' || e->name[1] == ':' ? "" : "01.01.2020 00:00:00";
-      EXPECT_EQ(
-          std::tuple(e->sizeRaised, std::string(e->modifiedKey), std::string(e->modifiedText)),
-          std::tuple(0, " ", text))
-          << e->name;
-    }
-    EXPECT_EQ(ExplorerEntryFind(&gadget.list, 4)->size + ExplorerEntryFind(&gadget.list, 5)->size,
-              0u);
-  }
+constexpr uint64_t MiB = 1ull << 20, GiB = 1ull << 30;
+
+TEST(ExplorerSizeText, ShowsBytesKilobytesMegabytesAndGigabytes) {
+  // clang-format off
+  const struct { int32_t kind; uint64_t size; const char* text; } rows[] = {  // kind 0: a file
+      {ENTRY_KIND_FOLDER, 5, " "}, {0, 1023, "1023 B"}, {0, 1024, "1 KB"}, {0, 1536, "1 KB"}, {0, MiB - 1, "1023 KB"},
+      {0, MiB, "1.00 MB"}, {0, MiB * 3 / 2, "1.50 MB"}, {0, GiB - 1, "1023.99 MB"}, {0, 2 * GiB, "2 GB"},
+      {0, GiB * 43 / 4, "10.7 GB"}, {0, GiB * 201 / 2, "100 GB"},  // "100." loses its point
+      {0, 9999 * GiB, "9999 GB"}, {0, 12345 * GiB + 7, "12345 GB"}, {0, UINT64_MAX, "17179869183 GB"}};
+  // clang-format on
+  for (const auto& row : rows)
+    EXPECT_EQ(ExplorerSizeText(row.kind, row.size), row.text) << row.size;
+}
+
+TEST(ExplorerTexts, TrimReplaceNameCutAndTheNotFoundFallback) {
+  // clang-format off
+  const struct { const char *text, *set, *trimmed; } trims[] = {
+      {"C:\\dir\\", "\\", "C:\\dir"}, {"C:\\dir\\*.txt", "*.txt", "C:\\dir\\"}, {"C:\\", "\\", "C:"},
+      {"\\\\\\", "\\", "\\"}, {"x", "x", "x"}, {"", "x", ""}};
+  const struct { const char *text, *searched, *replacement; int64_t start; int32_t every, exact; const char* result; } replaces[] = {
+      {"C:\\d\\*.TXTa.txt", "*.txt", "", 1, 0, 0, "C:\\d\\a.txt"}, {"C:\\d\\*.TXTa.txt", "*.txt", "", 1, 0, 1, "C:\\d\\*.TXTa.txt"},
+      {"abab", "ab", "x", 1, 1, 1, "xx"}, {"abab", "ab", "x", 2, 1, 1, "abx"}, {"abab", "ab", "x", -5, 0, 1, "xab"},
+      {"aaa", "a", "aa", 1, 1, 1, "aaaaaa"}, {"abc", "", "x", 1, 1, 1, "abc"}, {"abc", "c", "x", 4, 1, 1, "abc"}};
+  // clang-format on
+  for (const auto& row : trims)
+    EXPECT_EQ(TextTrimTrailing(row.text, row.set), row.trimmed) << row.text;
+  for (const auto& r : replaces)
+    EXPECT_EQ(TextReplace(r.text, r.searched, r.replacement, r.start, r.every, r.exact), r.result)
+        << r.text;
+  const std::string name(300, 'n');  // only 255 bytes of a name are used
+  const auto plan = ExplorerOpenPlanMake("C:\\D\\", "", name, "", EXPLORER_OPEN_ENTRY);
+  EXPECT_EQ(plan.target, "C:\\D\\" + name.substr(0, 255) + "\\");
+  EXPECT_EQ(ExplorerFallbackFolder("C:\\Data\\Old.txt\\*.txt"), "C:\\Data\\Old.txt\\");
 }
 
 }  // namespace

@@ -32,9 +32,8 @@ const struct { std::string name; const char *size, *text; } kFiles[] = {
 
 std::string Cell(HWND list, int item, int column, int room = 512) {
   std::string text(room, '\0');
-  LVITEMA request = {0, 0, column, 0, 0, text.data(), room};
-  text.resize(SendMessageA(list, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(&request)));
-  return text;
+  ListView_GetItemText(list, item, column, text.data(), room);
+  return text.c_str();
 }
 
 Names Column(HWND list) {
@@ -62,7 +61,7 @@ void Click(HWND window, RECT rect, int clicks) {
 // Clicks the named item; a double click then waits for the gadget to show the expected folder.
 bool Open(GadgetId id, const std::string& name, const std::string& expected, int clicks = 2) {
   HWND list = ExplorerListViewOf(id);
-  RECT rect = {LVIR_LABEL};
+  RECT rect = {LVIR_LABEL, 0, 0, 0};
   SendMessageA(list, LVM_GETITEMRECT, Row(list, name), reinterpret_cast<LPARAM>(&rect));
   Click(list, rect, clicks);
   const DWORD wait = clicks == 2 && !expected.empty() ? 5000 : 800;  // "": no move is expected
@@ -131,7 +130,7 @@ TEST_F(ExplorerGadget, CreationKeepsThePatternAndOptionsGiveTitlesWidthsAndFonts
     const char* titles[] = {"Name", "Size", "Type", "Modified"};
     for (int column = 0; column < 4; ++column) {
       char title[32] = {};
-      LVCOLUMNA info = {LVCF_TEXT | LVCF_WIDTH, 0, 0, title, sizeof title};
+      LVCOLUMNA info = {LVCF_TEXT | LVCF_WIDTH, 0, 0, title, sizeof title, 0, 0, 0, 0, 0, 0};
       ListView_GetColumn(list, column, &info);
       EXPECT_STREQ(title, titles[column]);
       EXPECT_EQ(info.cx, given && column == 1 ? 120 : 100) << column;  // else a quarter of 400
@@ -158,7 +157,9 @@ TEST_F(ExplorerGadget, CellsShowNamesSizesTypesDatesAndIcons) {
     EXPECT_TRUE(file ? date == "01.02.2021 05:03:09" : date.size() == (name == ".." ? 0u : 19u));
     const std::string shell_path = name == ".." ? name : root_ + name;
     SHGetFileInfoA(shell_path.c_str(), 0, &shell, sizeof shell, SHGFI_SYSICONINDEX);
-    LVITEMA icon = {LVIF_IMAGE, row};
+    LVITEMA icon{};
+    icon.mask = LVIF_IMAGE;
+    icon.iItem = row;
     EXPECT_TRUE(ListView_GetItem(list_, &icon) && icon.iImage == shell.iIcon) << name;
     EXPECT_TRUE(icon.iImage != 0 || file) << name;  // files of a type without icon have 0
   }

@@ -1,4 +1,4 @@
-// Image loading: the demo's PNG flattened opaque on both branches, metafiles, failures.
+// Image loading: the demo's PNG flattened opaque on both branches.
 #include "toolkit/gadgets/image_load.h"
 
 #include <gtest/gtest.h>
@@ -25,13 +25,6 @@ std::vector<std::uint32_t> Pixels(HBITMAP bitmap) {
   return rows == info.bmHeight ? pixels : std::vector<std::uint32_t>{};
 }
 
-template <typename Call>
-std::string Printed(Call call) {
-  testing::internal::CaptureStdout();
-  call();
-  return testing::internal::GetCapturedStdout();
-}
-
 // GDI+ flattens by itself from Vista (major version 6) on; before, the loader composites. Either
 // way every pixel is the file's blended over the colour's low 24 bits (the low byte blue), and
 // opaque: a static would blend a pixel with alpha below 0xFF a second time. (The dialog face
@@ -54,31 +47,6 @@ TEST(ImageLoad, BothBranchesGiveTheBlendOverTheLow24BitsAndFullAlpha) {
     DeleteObject(bitmap);
   }
   ImageLoaderMajorVersionOverride(0);
-}
-
-// GDI+ decodes metafiles but converts only bitmaps directly: they go through the canvas.
-TEST(ImageLoad, AMetafileIsCompositedWithoutAWord) {
-  const char* name = "gadgets-test-drawing.emf";
-  HDC recorder = CreateEnhMetaFileA(nullptr, name, nullptr, nullptr);
-  const RECT area{0, 0, 20, 10};
-  FillRect(recorder, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  DeleteEnhMetaFile(CloseEnhMetaFile(recorder));
-  HBITMAP bitmap = nullptr;
-  EXPECT_EQ(Printed([&] { bitmap = ImageLoadFile(name, 0xF0F0F0); }), "");
-  EXPECT_TRUE(ImageLoaderLastLoadComposited());
-  const std::vector<std::uint32_t> pixels = Pixels(bitmap);
-  EXPECT_EQ(pixels.empty() ? 0 : pixels[0], 0xFF000000u);
-  DeleteObject(bitmap);
-  DeleteFileA(name);
-}
-
-TEST(ImageLoad, MissingEmptyOrUndecodableFilesPrintFailAndGiveNull) {
-  for (const char* name :
-       {"missing.png", "", "Z:" VANTREL_APP_DIR "/main.cpp", static_cast<const char*>(nullptr)}) {
-    HBITMAP bitmap = reinterpret_cast<HBITMAP>(1);
-    EXPECT_EQ(Printed([&] { bitmap = ImageLoadFile(name, 0xF0F0F0); }), "FAIL\n") << name;
-    EXPECT_EQ(bitmap, nullptr);
-  }
 }
 
 }  // namespace

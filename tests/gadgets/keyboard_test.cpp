@@ -57,10 +57,10 @@ void Expect(const Row& row) {
 }
 
 std::vector<Fields> Records(HACCEL table) {
-  std::vector<ACCEL> records(CopyAcceleratorTableA(table, nullptr, 0));
-  CopyAcceleratorTableA(table, records.data(), static_cast<int>(records.size()));
+  ACCEL records[8];
   std::vector<Fields> fields;
-  for (const ACCEL& r : records) fields.emplace_back(r.fVirt, r.key, r.cmd);
+  for (int k = 0, n = CopyAcceleratorTableA(table, records, 8); k < n; ++k)
+    fields.emplace_back(records[k].fVirt, records[k].key, records[k].cmd);
   return fields;
 }
 
@@ -68,9 +68,8 @@ std::vector<Fields> Records(HACCEL table) {
 // Tab down and up (real presses carry a repeat count in lParam; the navigation's own have none).
 std::string editor_keys;
 LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if ((message == WM_KEYDOWN || message == WM_KEYUP) && lparam == 0) {
+  if ((message == WM_KEYDOWN || message == WM_KEYUP) && lparam == 0)
     editor_keys += (message == WM_KEYDOWN ? "d" : "u") + std::to_string(wparam) + " ";
-  }
   return DefWindowProcA(window, message, wparam, lparam);
 }
 
@@ -134,9 +133,8 @@ TEST_F(Keyboard, AFailedTableCreationKeepsTheOldShortcuts) {
   // with all of them taken, the next accelerator table cannot be made.
   std::vector<HACCEL> filler;
   ACCEL one = {FVIRTKEY, VK_F12, 1};
-  for (HACCEL table; filler.size() < 100000 && (table = CreateAcceleratorTableA(&one, 1));) {
+  for (HACCEL table; filler.size() < 100000 && (table = CreateAcceleratorTableA(&one, 1));)
     filler.push_back(table);
-  }
   const HACCEL failed = ShortcutAdd(window, FCONTROL, 'T', 6);
   for (HACCEL table : filler) DestroyAcceleratorTable(table);
   EXPECT_EQ(failed, nullptr);
@@ -165,8 +163,7 @@ TEST_F(Keyboard, HiddenAndDisabledStopsAreSkipped_WithoutStopsTheKeysAreStillEve
                                {"shift+Tab", TABSTOP_PREVIOUS},
                                {"ctrl+Tab", TABSTOP_FORCE_NEXT}})
     Expect({window_, keys, command, window_});
-  ShowWindow(At(1), SW_SHOW);
-  ShowWindow(At(2), SW_SHOW);
+  for (GadgetId id : {1, 2}) ShowWindow(At(id), SW_SHOW);
   EnableWindow(At(3), TRUE);
 }
 

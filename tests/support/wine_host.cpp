@@ -11,7 +11,8 @@ bool HostRun(const std::string& command, DWORD timeout_ms) {
   const std::string done = "/tmp/vantrel-host-" + std::to_string(GetCurrentProcessId()) + "-" +
                            std::to_string(++counter);
   std::string line = "/bin/sh -c \"" + command + "; echo $? > " + done + "\"";
-  STARTUPINFOA startup = {sizeof startup};
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
   if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                       &process))

@@ -1,11 +1,21 @@
-// Translation of parked messages into event codes and event fields.
+// The event calls under real windows: parked messages translated into events and their
+// fields, the parking list, the pump's shortcuts and the throttle.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <set>
 #include <tuple>
 #include <utility>
 
-#include "tests/core/event_test_window.h"
+#include "tests/support/wine_host.h"
 #include "toolkit/core/core_constants.h"
+#include "toolkit/core/event_pump_seam.h"
 #include "toolkit/core/message_park.h"
 #include "toolkit/core/notify_blocks.h"
+#include "toolkit/core/shortcut_table.h"
+#include "toolkit/core/toolkit.h"
 
 // The list-view copy block (64 bytes, made right after the 72-byte item-activation block) is
 // placed against a page nobody may read, so that reading past it crashes instead of finding
@@ -28,60 +38,33 @@ extern "C" void* calloc(std::size_t count, std::size_t size) {
 
 namespace {
 
-TEST_F(EventTest, MessagesWithoutControlsTranslateByTheTable) {
-  // clang-format off
-  const struct { UINT message; WPARAM wparam; LPARAM lparam; std::int32_t code; std::int64_t id, detail, x, y; bool window_is_h; const char* prop = nullptr; } rows[] = {
-      {WM_SIZE, 0, MAKELPARAM(300, 200), WM_SIZE, 0, -1, 0, 0, true},
-      {WM_KEYDOWN, 0x41, 0, WM_KEYDOWN, 0, 0x41, 0, 0, true},
-      {WM_KEYUP, 0x42, 0, WM_KEYUP, 0x42, -1, 0, 0, true},
-      // Mouse words are not sign-extended.
-      {WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-3, -4), WM_MOUSEMOVE, 0, MK_LBUTTON, 0xFFFD, 0xFFFC, true},
-      // Only a relayed button-down (lParam -1) carries an identifier.
-      {WM_LBUTTONDOWN, 77, -1, WM_LBUTTONDOWN, 77, 77, 0xFFFF, 0xFFFF, true},
-      {WM_MBUTTONDOWN, 77, MAKELPARAM(5, 6), WM_MBUTTONDOWN, 0, 77, 5, 6, true},
-      {WM_TIMER, 0x123456789, 0, WM_TIMER, 0x23456789, -1, 0, 0, true},
-      {WM_ACTIVATE, WA_CLICKACTIVE, 0, WM_ACTIVATE, 0, -1, 0, 0, true},
-      {WM_ACTIVATE, WA_ACTIVE, 0, 0, 0, -1, 0, 0, false},
-      {WM_USER, 0xF1F1, 33, EVENT_GADGET, 33, -1, 0, 0, false},
-      {WM_USER, 0xF1F3, MAKELPARAM(12, 516), 516, 12, -1, 0, 0, false},
-      {WM_USER, 0xF1F4, MAKELPARAM(13, 1025), EVENT_GADGET, 13, -1, 0, 0, false},
-      {WM_USER, 0xF1F5, 1, 0, 0, -1, 0, 0, false},
-      {WM_HOTKEY, 5, 0x70000, WM_HOTKEY, 0, -1, 0, 0, false},
-      {WM_COMMAND, 0x10042, 0, EVENT_MENU, 0x42, -1, 0, 0, true},  // a menu: the low word
-      // Child clicks: "eventmousebutton" swallows one and is cleared, "panelevent" gives code 0
-      // but keeps the position.
-      {WM_PARENTNOTIFY, WM_LBUTTONDOWN, MAKELPARAM(1, 1), 0, 0, -1, 0, 0, false, "eventmousebutton"},
-      {WM_PARENTNOTIFY, WM_LBUTTONDOWN, MAKELPARAM(1, 1), WM_LBUTTONDOWN, 0, -1, 1, 1, false},
-      {WM_PARENTNOTIFY, WM_MBUTTONDOWN, MAKELPARAM(4, 5), 0, 0, -1, 4, 5, false, "panelevent"},
-      {WM_PARENTNOTIFY, WM_CREATE, 0, 0, 0, -1, 0, 0, false}};
-  // clang-format on
-  for (const auto& row : rows) {
-    SCOPED_TRACE(testing::Message()
-                 << "message 0x" << std::hex << row.message << " wParam 0x" << row.wparam);
-    if (row.prop != nullptr) SetPropA(window_, row.prop, reinterpret_cast<HANDLE>(1));
-    EXPECT_EQ(Deliver(row.message, row.wparam, row.lparam), row.code);
-    RemovePropA(window_, "panelevent");
-    EXPECT_EQ(std::tuple(EventSourceId(), EventMouseX(), EventMouseY(), EventSourceWindow()),
-              std::tuple(row.id, row.x, row.y, row.window_is_h ? window_ : nullptr));
-    EXPECT_EQ(row.detail >= 0 ? EventDetail() : row.detail, row.detail);
-    EXPECT_EQ(EventRawWParam() + EventRawLParam(), row.wparam + static_cast<WPARAM>(row.lparam));
+class EventTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    InitCommonControls();
+    window_ =
+        WindowOpen("events", 100, 100, 300, 250, WS_VISIBLE | WS_OVERLAPPEDWINDOW, 0, nullptr);
   }
-  EXPECT_EQ(EventSizeWidth() * 1000 + EventSizeHeight(), 300200);
-  EXPECT_EQ(EventTreeGadgetTake(), 12);
-  EXPECT_EQ(EventTreeGadgetTake(), 0);
-}
+  void SetUp() override {
+    ASSERT_NE(window_, nullptr) << "no display?";
+    PollDrain();
+  }
+  // The window procedure parks the message; the next call reports it.
+  static std::int32_t Deliver(UINT message, WPARAM wparam, LPARAM lparam) {
+    SendMessageA(window_, message, wparam, lparam);
+    return EventPoll();
+  }
+  static inline HWND window_ = nullptr;
+};
 
 // Each control has control id 7 and is registered as gadget 70.
 TEST_F(EventTest, CommandsAndScrollsFromControlsDependOnTheirKind) {
   // clang-format off
   const struct { const char* class_name; DWORD style; bool focused; UINT message; WPARAM wparam; std::int32_t code; std::int64_t id; } rows[] = {
-      {"Static", SS_NOTIFY, false, WM_COMMAND, MAKEWPARAM(7, STN_DBLCLK), EVENT_GADGET, 7},
       {TOOLBARCLASSNAMEA, 0, false, WM_COMMAND, 7, EVENT_GADGET, 7},
       {"Edit", 0, false, WM_COMMAND, MAKEWPARAM(7, EN_CHANGE), 0, 0},
       {"Edit", 0, true, WM_COMMAND, MAKEWPARAM(7, EN_CHANGE), EVENT_GADGET, 7},
-      {TRACKBAR_CLASSA, 0, false, WM_HSCROLL, SB_LINEDOWN, EVENT_GADGET, 70},
-      {"ScrollBar", SBS_HORZ, false, WM_VSCROLL, SB_LINEDOWN, WM_VSCROLL, 0},
-      {"ListBox", 0, false, WM_VKEYTOITEM, VK_DOWN, EVENT_GADGET, 70}};
+      {"ScrollBar", SBS_HORZ, false, WM_VSCROLL, SB_LINEDOWN, WM_VSCROLL, 0}};
   // clang-format on
   for (const auto& row : rows) {
     SCOPED_TRACE(row.class_name);
@@ -92,11 +75,8 @@ TEST_F(EventTest, CommandsAndScrollsFromControlsDependOnTheirKind) {
     PollDrain();
     const std::int64_t last = EventLastGadgetId();
     EXPECT_EQ(Deliver(row.message, row.wparam, reinterpret_cast<LPARAM>(control)), row.code);
-    const bool key = row.message == WM_VKEYTOITEM;
     EXPECT_EQ(std::tuple(EventSourceId(), EventLastGadgetId(), EventSourceWindow()),
-              std::tuple(row.id, row.message == WM_COMMAND && row.code ? 7 : last,
-                         key ? nullptr : control));
-    EXPECT_EQ(key ? EventDetail() : VK_DOWN, VK_DOWN);
+              std::tuple(row.id, row.message == WM_COMMAND && row.code ? 7 : last, control));
     GadgetFree(70);
   }
   EXPECT_EQ(Deliver(WM_VSCROLL, SB_LINEDOWN, 0), 0);  // the window's own scroll bar
@@ -115,7 +95,6 @@ TEST_F(EventTest, NotificationsAreReadOnlyFromTheCopiesAndWithinThem) {
   // clang-format off
   const struct { NotifyBlockKind block; UINT message, code, new_state, old_state; std::int32_t event; std::int64_t id, flags, list; } rows[] = {
       {item, note, NM_CLICK, 0, 0, WM_LBUTTONDOWN, 40, LVKF_SHIFT, 40},
-      {item, note, NM_RCLICK, 0, 0, WM_RBUTTONDOWN, 40, -1, 40}, {item, note, NM_DBLCLK, 0, 0, WM_LBUTTONDBLCLK, 40, -1, 40},
       {list, note, LVN_COLUMNCLICK, 0, 0, EVENT_GADGET, 40, -1, 40},
       {list, note, LVN_ITEMCHANGING, both, 0, EVENT_GADGET, 40, -1, 0}, {list, note, LVN_ITEMCHANGING, both, LVIS_FOCUSED, 0, 0, -1, 0},
       {list, note, LVN_ITEMCHANGING, LVIS_SELECTED, 0, 0, 0, -1, 0},
@@ -143,6 +122,71 @@ TEST_F(EventTest, NotificationsAreReadOnlyFromTheCopiesAndWithinThem) {
     const std::int64_t item = 0x1234567890;  // the whole handle
     EXPECT_EQ(row.code == TVN_SELCHANGEDA ? EventTreeItem() : item, item);
   }
+}
+
+TEST_F(EventTest, OnlyTheListedMessagesAreParked) {
+  std::set<UINT> listed = {6,   7,   8,   16,  46,  256, 257, 260, 261, 273,
+                           274, 275, 276, 277, 287, 528, 563, 786, 1024};
+  for (UINT m = WM_MOUSEMOVE; m <= WM_MOUSEWHEEL; ++m) listed.insert(m);
+  for (UINT m = 1; m < 0x500; ++m) {
+    MessagePark(window_, m, 11, 22);
+    const PendingMessage taken = EventSlotTake();
+    const UINT parked = listed.count(m) != 0 || m == WM_SIZE ? m : 0;  // WM_SIZE: in slot B
+    EXPECT_EQ(taken.message, parked) << m;
+    EXPECT_EQ(parked != 0 ? taken.wparam * 100 + taken.lparam : 1122u, 1122u) << m;
+  }
+}
+
+// F5 aimed at a child window: the entries that match it (its own window, or its top-level
+// window) decide, the last of them winning; what matches none is dispatched as a key.
+TEST_F(EventTest, ShortcutsOfTheWindowOrItsTopmostAncestorLastMatchWinning) {
+  HWND child = WindowOpen("child", 0, 0, 50, 50, WS_CHILD | WS_VISIBLE, 0, window_);
+  HWND other = WindowOpen("other", 0, 0, 50, 50, WS_OVERLAPPED, 0, nullptr);
+  HACCEL tables[2];
+  for (WORD id : {0, 1}) {
+    ACCEL accel = {FVIRTKEY, VK_F5, static_cast<WORD>(0x321 + id)};
+    tables[id] = CreateAcceleratorTableA(&accel, 1);
+  }
+  ShortcutTableReserve(2);
+  // clang-format off
+  const struct { HWND first, second; std::int32_t last, in_use, code; std::int64_t id; HWND source; } rows[] = {
+      {window_, other, 1, 1, EVENT_MENU, 0x321, window_}, {child, other, 1, 1, EVENT_MENU, 0x321, child},
+      {child, window_, 1, 1, EVENT_MENU, 0x322, window_}, {window_, child, 1, 1, EVENT_MENU, 0x322, child},
+      {other, other, 1, 1, WM_KEYDOWN, 0, child}, {other, window_, 0, 1, WM_KEYDOWN, 0, child},
+      {window_, window_, 1, 0, WM_KEYDOWN, 0, child}};
+  // clang-format on
+  for (const auto& row : rows) {
+    SCOPED_TRACE(&row - rows);
+    ShortcutTableEntries()[0] = ShortcutEntry{tables[0], row.first};
+    ShortcutTableEntries()[1] = ShortcutEntry{tables[1], row.second};
+    ShortcutTableLastSet(row.last);
+    ShortcutTableInUseSet(row.in_use);
+    PollDrain();
+    PostMessageA(child, WM_KEYDOWN, VK_F5, 0);
+    EXPECT_EQ(EventPoll(), 0);
+    EXPECT_EQ(EventPoll(), row.code);
+    EXPECT_EQ(std::tuple(EventSourceId(), EventSourceWindow()), std::tuple(row.id, row.source));
+  }
+  ShortcutTableInUseSet(0);
+  for (HACCEL table : tables) DestroyAcceleratorTable(table);
+  DestroyWindow(other);
+  DestroyWindow(child);
+}
+
+int sleeps = 0;
+
+TEST_F(EventTest, ThrottleSleepsEveryNthCall) {
+  EventPollThrottleSleepSet([](DWORD milliseconds) { sleeps += milliseconds == 1; });
+  // Rows in order: the count carries over from one to the next.
+  // clang-format off
+  const struct { std::int64_t n; int calls, sleeps; } rows[] = {{1, 5, 5}, {0, 3, 3}, {-3, 2, 2}, {4, 8, 2}, {4, 3, 0}, {4, 1, 1}};
+  // clang-format on
+  for (const auto& row : rows) {
+    sleeps = 0;
+    for (int i = 0; i < row.calls; ++i) EventPollThrottle(row.n);
+    EXPECT_EQ(sleeps, row.sleeps) << "n " << row.n << ", " << row.calls << " calls";
+  }
+  EventPollThrottleSleepSet(nullptr);
 }
 
 }  // namespace
