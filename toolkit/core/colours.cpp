@@ -12,6 +12,7 @@
 #include "toolkit/core/core_constants.h"
 #include "toolkit/core/registries.h"
 #include "toolkit/core/toolkit.h"
+#include "toolkit/explorer/explorer_gadget.h"
 #include "toolkit/gadgets/gadget_constants.h"
 
 namespace {
@@ -40,15 +41,6 @@ std::uint64_t Stored(std::int32_t colour) {
 
 bool StartsWith(const std::string& name, const char* prefix) {
   return name.compare(0, std::strlen(prefix), prefix) == 0 && name.size() >= std::strlen(prefix);
-}
-
-// The explorer keeps its list view in the first field of the record behind its companion.
-HWND ExplorerListView(HWND explorer) {
-  const void* record = GetPropA(explorer, PROP_COMPANION);
-  if (record == nullptr) return nullptr;
-  HWND list_view = nullptr;
-  std::memcpy(&list_view, record, sizeof list_view);
-  return list_view;
 }
 
 // The background part, the front part, or both in the row's order; other selectors: nothing.
@@ -147,7 +139,8 @@ std::int64_t GadgetColourGet(std::int32_t identifier, std::int32_t selector) {
   }
   if (selector != COLOUR_GET_GADGET_BACKGROUND && selector != COLOUR_GET_GADGET_FRONT) return 0;
   HWND gadget = GadgetWindowOf(identifier);
-  if (WindowClassNameGet(gadget) == CLASS_EXPLORER_GADGET) gadget = ExplorerListView(gadget);
+  if (WindowClassNameGet(gadget) == CLASS_EXPLORER_GADGET)
+    gadget = ExplorerListViewOfWindow(gadget);
   const HandleNode* entry = EntryFind(gadget);
   if (entry == nullptr) return 0;
   const HandleNode* colour = selector == COLOUR_GET_GADGET_FRONT ? entry->next->next : entry->next;
@@ -186,7 +179,7 @@ std::int32_t ControlColourApply(HWND control, std::int32_t background, std::int3
     return COLOUR_CLASS_SCROLLBAR;
   }
   if (name == CLASS_EXPLORER_GADGET) {
-    ListViewColours(ExplorerListView(control), back, fore, row_selector);
+    ListViewColours(ExplorerListViewOfWindow(control), back, fore, row_selector);
     return COLOUR_CLASS_EXPLORER;
   }
   if (name == PROGRESS_CLASSA) {
@@ -205,7 +198,7 @@ void GadgetColourSet(GadgetId id, std::int32_t background, std::int32_t front,
   if (ColourRegistryGet() == nullptr) return;
   HWND gadget = GadgetWindowOf(id);
   const std::int32_t code = ControlColourApply(gadget, background, front, selector);
-  HWND keyed = code == COLOUR_CLASS_EXPLORER ? ExplorerListView(gadget) : gadget;
+  HWND keyed = code == COLOUR_CLASS_EXPLORER ? ExplorerListViewOfWindow(gadget) : gadget;
   if (HandleNode* entry = EntryFind(keyed)) {
     if (selector == COLOUR_BACKGROUND || selector == COLOUR_BOTH)
       entry->next->key = Stored(background);

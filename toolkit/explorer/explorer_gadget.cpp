@@ -130,6 +130,11 @@ ExplorerGadgetData* ExplorerRecordOfWindow(HWND window) {
   return static_cast<ExplorerGadgetData*>(GetPropA(window, PROP_COMPANION));
 }
 
+HWND ExplorerListViewOfWindow(HWND window) {
+  const ExplorerGadgetData* record = ExplorerRecordOfWindow(window);
+  return record != nullptr ? record->listView : nullptr;
+}
+
 ExplorerGadgetData* ExplorerRecordOf(GadgetId id) {
   HWND window = GadgetWindowOf(id);
   // Other gadgets keep other things under the same property.

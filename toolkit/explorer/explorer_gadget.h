@@ -20,6 +20,8 @@ inline constexpr DWORD EXPLORER_LIST_REPORT_STYLE = EXPLORER_LIST_BASE_STYLE | 0
 // The record of an explorer window, or of the gadget under id; null for anything else.
 ExplorerGadgetData* ExplorerRecordOfWindow(HWND window);
 ExplorerGadgetData* ExplorerRecordOf(GadgetId id);
+// The inner list view of an explorer window (the first field of its record); null without one.
+HWND ExplorerListViewOfWindow(HWND window);
 
 // Frees the record with its entry list, its own options and its list view's colour entry;
 // returns -1.
