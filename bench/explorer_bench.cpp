@@ -178,7 +178,10 @@ InsertAll InsertAllSeconds(HWND parent, const std::string& folder) {
                               660, parent, nullptr, nullptr, nullptr);
   const char* titles[] = {"Name", "Size", "Type", "Modified"};
   for (int column = 0; column < 4; ++column) {
-    LVCOLUMNA info = {LVCF_TEXT | LVCF_WIDTH, 0, 220, const_cast<char*>(titles[column])};
+    LVCOLUMNA info = {};
+    info.mask = LVCF_TEXT | LVCF_WIDTH;
+    info.cx = 220;
+    info.pszText = const_cast<char*>(titles[column]);
     SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
   }
   const double start = Now();
@@ -187,7 +190,10 @@ InsertAll InsertAllSeconds(HWND parent, const std::string& folder) {
   HANDLE h = FindFirstFileA((folder + "*.*").c_str(), &record);
   int row = 0;
   do {
-    LVITEMA item = {LVIF_TEXT, row, 0, 0, 0, record.cFileName};
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.pszText = record.cFileName;
     row =
         static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item))) +
         1;
