@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "toolkit/core/toolkit.h"
+#include <vantrel/toolkit.h>
 
 namespace {
 

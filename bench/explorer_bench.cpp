@@ -10,8 +10,9 @@
 #include <string>
 #include <vector>
 
+#include <vantrel/toolkit.h>
+
 #include "tests/support/wine_host.h"
-#include "toolkit/core/toolkit.h"
 #include "toolkit/explorer/explorer_present_text.h"
 #include "toolkit/explorer/explorer_entries.h"
 #include "toolkit/explorer/explorer_gadget_data.h"

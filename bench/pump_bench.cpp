@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "toolkit/core/toolkit.h"
+#include <vantrel/toolkit.h>
 
 namespace {
 

@@ -5,12 +5,8 @@ include(CMakePackageConfigHelpers)
 
 set(vantrel_package_dir ${CMAKE_INSTALL_LIBDIR}/cmake/Vantrel)
 
-# Only the chief header and the siblings it includes: everything else is the toolkit's own.
-install(FILES ${PROJECT_SOURCE_DIR}/toolkit/core/toolkit.h
-              ${PROJECT_SOURCE_DIR}/toolkit/core/constants.h
-              ${PROJECT_SOURCE_DIR}/toolkit/core/int_stack_api.h
-              ${PROJECT_SOURCE_DIR}/toolkit/core/explorer_api.h
-        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vantrel)
+# include/vantrel holds the public API and nothing else: it is installed as it stands.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/vantrel DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 
 target_include_directories(vantrel PUBLIC $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
 install(TARGETS vantrel EXPORT VantrelTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})

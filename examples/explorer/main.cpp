@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "toolkit/core/toolkit.h"
+#include <vantrel/toolkit.h>
 
 namespace {
 

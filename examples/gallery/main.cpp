@@ -9,8 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "toolkit/core/toolkit.h"
-#include "toolkit/gadgets/gadget_constants.h"
+#include <vantrel/toolkit.h>
 
 namespace {
 

@@ -10,8 +10,9 @@
 #include <sstream>
 #include <string>
 
+#include <vantrel/constants.h>
+
 #include "tests/support/wine_host.h"
-#include "toolkit/core/constants.h"
 
 namespace {
 

@@ -9,13 +9,14 @@
 #include <tuple>
 #include <utility>
 
+#include <vantrel/toolkit.h>
+
 #include "tests/support/wine_host.h"
 #include "toolkit/core/core_constants.h"
 #include "toolkit/core/event_pump_seam.h"
 #include "toolkit/core/message_park.h"
 #include "toolkit/core/notify_blocks.h"
 #include "toolkit/core/shortcut_table.h"
-#include "toolkit/core/toolkit.h"
 
 // The list-view copy block (64 bytes, made right after the 72-byte item-activation block) is
 // placed against a page nobody may read, so that reading past it crashes instead of finding

@@ -4,8 +4,9 @@
 #include <new>
 #include <tuple>
 
+#include <vantrel/toolkit.h>
+
 #include "toolkit/core/registries.h"
-#include "toolkit/core/toolkit.h"
 
 // The nothrow allocations (the registries' nodes) fail once the count reaches 0; -1: never.
 int allocations_left = -1;

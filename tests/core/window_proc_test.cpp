@@ -12,8 +12,9 @@
 #include <utility>
 #include <vector>
 
+#include <vantrel/toolkit.h>
+
 #include "tests/support/wine_host.h"
-#include "toolkit/core/toolkit.h"
 
 namespace {
 

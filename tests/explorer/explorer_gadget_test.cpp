@@ -11,9 +11,10 @@
 #include <string>
 #include <vector>
 
+#include <vantrel/toolkit.h>
+
 #include "tests/support/wine_host.h"
 #include "toolkit/core/registries.h"
-#include "toolkit/core/toolkit.h"
 #include "toolkit/explorer/explorer_present.h"
 
 namespace {

@@ -9,8 +9,9 @@
 #include <tuple>
 #include <vector>
 
+#include <vantrel/toolkit.h>
+
 #include "toolkit/core/registries.h"
-#include "toolkit/core/toolkit.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Image loading: the demo's PNG flattened opaque on both branches.
-#include "toolkit/gadgets/image_load.h"
+#include <vantrel/toolkit.h>
 
 #include <gtest/gtest.h>
 

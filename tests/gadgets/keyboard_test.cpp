@@ -8,9 +8,10 @@
 #include <tuple>
 #include <vector>
 
+#include <vantrel/toolkit.h>
+
 #include "tests/support/wine_host.h"
-#include "toolkit/core/toolkit.h"
-#include "toolkit/gadgets/shortcut_master.h"
+#include "toolkit/gadgets/shortcuts.h"
 #include "toolkit/gadgets/tab_stop.h"
 
 namespace {

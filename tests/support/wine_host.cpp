@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "toolkit/core/toolkit.h"
+#include <vantrel/toolkit.h>
 
 bool HostRun(const std::string& command, DWORD timeout_ms) {
   // Wine cannot wait on a Unix process: the command's status comes back in a file.

@@ -1,8 +1,9 @@
 // The window procedure's answer to controls that ask for their colours, with its brush cache.
 #include <windows.h>
 
+#include <vantrel/toolkit.h>
+
 #include "toolkit/core/colours.h"
-#include "toolkit/core/toolkit.h"
 #include "toolkit/core/window_proc_handlers.h"
 
 namespace {

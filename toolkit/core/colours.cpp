@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
+#include <vantrel/toolkit.h>
+
 #include "toolkit/core/core_constants.h"
+#include "toolkit/core/module_seams.h"
 #include "toolkit/core/registries.h"
-#include "toolkit/core/toolkit.h"
-#include "toolkit/explorer/explorer_gadget.h"
-#include "toolkit/gadgets/gadget_constants.h"
 
 namespace {
 
@@ -139,8 +139,8 @@ std::int64_t GadgetColourGet(std::int32_t identifier, std::int32_t selector) {
   }
   if (selector != COLOUR_GET_GADGET_BACKGROUND && selector != COLOUR_GET_GADGET_FRONT) return 0;
   HWND gadget = GadgetWindowOf(identifier);
-  if (WindowClassNameGet(gadget) == CLASS_EXPLORER_GADGET)
-    gadget = ExplorerListViewOfWindow(gadget);
+  // A composite gadget's colours are its inner control's.
+  if (HWND inner = InnerControlOf(gadget)) gadget = inner;
   const HandleNode* entry = EntryFind(gadget);
   if (entry == nullptr) return 0;
   const HandleNode* colour = selector == COLOUR_GET_GADGET_FRONT ? entry->next->next : entry->next;
@@ -178,8 +178,8 @@ std::int32_t ControlColourApply(HWND control, std::int32_t background, std::int3
     ComboListColourSet(background, front);
     return COLOUR_CLASS_SCROLLBAR;
   }
-  if (name == CLASS_EXPLORER_GADGET) {
-    ListViewColours(ExplorerListViewOfWindow(control), back, fore, row_selector);
+  if (HWND inner = InnerControlOf(control)) {
+    ListViewColours(inner, back, fore, row_selector);
     return COLOUR_CLASS_EXPLORER;
   }
   if (name == PROGRESS_CLASSA) {
@@ -198,7 +198,7 @@ void GadgetColourSet(GadgetId id, std::int32_t background, std::int32_t front,
   if (ColourRegistryGet() == nullptr) return;
   HWND gadget = GadgetWindowOf(id);
   const std::int32_t code = ControlColourApply(gadget, background, front, selector);
-  HWND keyed = code == COLOUR_CLASS_EXPLORER ? ExplorerListViewOfWindow(gadget) : gadget;
+  HWND keyed = code == COLOUR_CLASS_EXPLORER ? InnerControlOf(gadget) : gadget;
   if (HandleNode* entry = EntryFind(keyed)) {
     if (selector == COLOUR_BACKGROUND || selector == COLOUR_BOTH)
       entry->next->key = Stored(background);

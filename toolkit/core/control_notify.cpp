@@ -6,11 +6,11 @@
 #include <cstring>
 #include <string>
 
+#include <vantrel/toolkit.h>
+
 #include "toolkit/core/message_park.h"
 #include "toolkit/core/notify_blocks.h"
-#include "toolkit/core/toolkit.h"
 #include "toolkit/core/window_proc_handlers.h"
-#include "toolkit/gadgets/gadget_constants.h"
 
 namespace {
 

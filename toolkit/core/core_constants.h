@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "toolkit/core/constants.h"
+#include <vantrel/constants.h>
 
 // Window creation.
 inline constexpr const char* WINDOW_CLASS_PREFIX = "CLASSCLASS_";

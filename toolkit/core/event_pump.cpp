@@ -1,4 +1,6 @@
 // EventWait and EventPoll: report what was parked, else pump one message with its shortcuts.
+#include <vantrel/toolkit.h>
+
 #include "toolkit/core/event_pump_seam.h"
 #include "toolkit/core/event_state.h"
 #include "toolkit/core/event_translate.h"
@@ -6,7 +8,6 @@
 #include "toolkit/core/message_park.h"
 #include "toolkit/core/shortcut_table.h"
 #include "toolkit/core/startup.h"
-#include "toolkit/core/toolkit.h"
 
 namespace {
 

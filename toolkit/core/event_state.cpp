@@ -1,7 +1,7 @@
 // The current event and its accessors; the "take" accessors reset their field when read.
 #include "toolkit/core/event_state.h"
 
-#include "toolkit/core/toolkit.h"
+#include <vantrel/toolkit.h>
 
 namespace {
 

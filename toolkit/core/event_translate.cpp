@@ -5,11 +5,12 @@
 
 #include <cstring>
 
+#include <vantrel/toolkit.h>
+
 #include "toolkit/core/event_state.h"
 #include "toolkit/core/notify_blocks.h"
-#include "toolkit/core/tab_stop_seam.h"
+#include "toolkit/core/module_seams.h"
 #include "toolkit/core/core_constants.h"
-#include "toolkit/core/toolkit.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "toolkit/core/constants.h"
+#include <vantrel/constants.h>
 
 namespace {
 

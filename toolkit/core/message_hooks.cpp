@@ -1,8 +1,9 @@
 // The two message hooks: a function and an enable flag each.
 #include "toolkit/core/message_hooks.h"
 
+#include <vantrel/toolkit.h>
+
 #include "toolkit/core/core_constants.h"
-#include "toolkit/core/toolkit.h"
 
 namespace {
 

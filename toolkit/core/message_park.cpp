@@ -1,7 +1,7 @@
 // Message parking: slot A keeps the last interesting message, slot B the last resize.
 #include "toolkit/core/message_park.h"
 
-#include "toolkit/core/toolkit.h"
+#include <vantrel/toolkit.h>
 
 namespace {
 

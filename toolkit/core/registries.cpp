@@ -1,7 +1,7 @@
 // The global registries built from handle lists, and the id/window look-ups over them.
 #include "toolkit/core/registries.h"
 
-#include "toolkit/core/constants.h"
+#include <vantrel/constants.h>
 
 namespace {
 

@@ -5,8 +5,9 @@
 
 #include <cstdint>
 
+#include <vantrel/toolkit.h>
+
 #include "toolkit/core/handle_list.h"
-#include "toolkit/core/toolkit.h"
 
 // Null until the first WindowOpen; the tab-stop registry only if that call asked for it.
 HandleList* GadgetRegistryGet();

@@ -1,7 +1,8 @@
 // Scroll-bar stepping: the page step kept in "pagestep", and the window procedure's stepping.
+#include <vantrel/toolkit.h>
+
 #include "toolkit/core/core_constants.h"
 #include "toolkit/core/event_state.h"
-#include "toolkit/core/toolkit.h"
 #include "toolkit/core/window_proc_handlers.h"
 
 namespace {

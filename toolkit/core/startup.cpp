@@ -1,18 +1,22 @@
-// Runs the toolkit's module initialisers once, in their fixed order, before main.
+// Runs the toolkit's module initialisers once, in their fixed order, before main; and the
+// core's own start-up among them.
 #include "toolkit/core/startup.h"
 
 #include <clocale>
+
+#include <vantrel/toolkit.h>
+
+#include "toolkit/core/event_state.h"
+#include "toolkit/core/notify_blocks.h"
+#include "toolkit/core/shortcut_table.h"
 
 namespace {
 
 // The order is written down here because the order of static initialisation across files is
 // unspecified: the scan list first, the core's own start-up last.
 constexpr void (*kInitialisers[])() = {
-    ExplorerScanListInit,
-    ShortcutMasterInit,
-    TabStopInit,
-    ImageLoaderInit,
-    ToolkitStartup,
+    ExplorerScanListInit, ExplorerWindowsInit, ShortcutMasterInit,
+    TabStopInit,          ImageLoaderInit,     ToolkitStartup,
 };
 
 struct StartupRunner {
@@ -28,3 +32,10 @@ const StartupRunner startup_runner;
 }  // namespace
 
 const char ToolkitStartupLink = 0;
+
+// The pump's shortcut table, the notification copies, and no column clicked yet.
+void ToolkitStartup() {
+  ShortcutTableCreate();
+  NotifyCopyBlocksCreate();
+  EventStateMutable().column_click = COLUMN_CLICK_NONE;
+}

@@ -3,6 +3,7 @@
 
 // Each is defined by its own module; startup.cpp runs them in this order.
 void ExplorerScanListInit();  // explorer: the scan list (first of all)
+void ExplorerWindowsInit();   // explorer: how colours and Tab reach its list view
 void ShortcutMasterInit();    // shortcuts: the master table
 void TabStopInit();           // tab stops: the handler of the three Tab commands
 void ImageLoaderInit();       // images: GDI+ start-up

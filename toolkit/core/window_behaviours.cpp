@@ -1,9 +1,11 @@
-// Per-window behaviours read from window properties: size limits, the status bar, relaying.
+// Per-window behaviours kept in window properties: size limits, the status bar, relaying, and
+// the focus given back to the gadget Tab last reached.
 #include <windows.h>
 
-#include "toolkit/core/toolkit.h"
+#include <vantrel/toolkit.h>
+
+#include "toolkit/core/core_constants.h"
 #include "toolkit/core/window_proc_handlers.h"
-#include "toolkit/gadgets/gadget_constants.h"
 
 namespace {
 
@@ -37,4 +39,20 @@ void OnRelayMessage(HWND window, WPARAM identifier, LPARAM message) {
 void OnStatusBarResize(HWND window) {
   HWND status_bar = reinterpret_cast<HWND>(GetPropA(window, PROP_STATUSBAR_WINDOW));
   if (status_bar != nullptr) SendMessageA(status_bar, WM_SIZE, 0, 0);
+}
+
+void FocusRestoreRemember(HWND window, WPARAM activate_wparam) {
+  if (LOWORD(activate_wparam) == WA_INACTIVE) return;
+  auto gadget = static_cast<HWND>(GetPropA(window, PROP_TABSTOP_CURRENT_GADGET));
+  // Only a registered gadget: an explorer's inner list or a bare toolbar is not restored.
+  if (gadget != nullptr && GadgetIdOf(gadget) != 0) {
+    SetPropA(window, PROP_TABSTOP_ACTIVE_WINDOW, gadget);
+  }
+}
+
+void FocusRestoreApply(HWND window) {
+  auto gadget = static_cast<HWND>(GetPropA(window, PROP_TABSTOP_ACTIVE_WINDOW));
+  if (gadget == nullptr) return;
+  RemovePropA(window, PROP_TABSTOP_ACTIVE_WINDOW);
+  SetFocus(gadget);
 }

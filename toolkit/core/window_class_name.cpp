@@ -1,7 +1,8 @@
 // Window-class names as the window manager reports them, and the gadget kind they stand for.
+#include <vantrel/toolkit.h>
+
 #include "toolkit/core/gadget_kind_table.h"
 #include "toolkit/core/core_constants.h"
-#include "toolkit/core/toolkit.h"
 
 std::string WindowClassNameGet(HWND window) {
   char name[CLASS_NAME_BUFFER] = {};

@@ -2,11 +2,12 @@
 #include <cstdio>
 #include <ctime>
 
+#include <vantrel/toolkit.h>
+
 #include "toolkit/core/class_name_text.h"
 #include "toolkit/core/registries.h"
 #include "toolkit/core/startup.h"
 #include "toolkit/core/core_constants.h"
-#include "toolkit/core/toolkit.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // MainWindowProc: a thin switch that hands each message to its handler, then to the default.
+#include <vantrel/toolkit.h>
+
 #include "toolkit/core/event_state.h"
-#include "toolkit/core/focus_restore.h"
 #include "toolkit/core/message_hooks.h"
 #include "toolkit/core/message_park.h"
-#include "toolkit/core/toolkit.h"
 #include "toolkit/core/window_proc_handlers.h"
 
 namespace {

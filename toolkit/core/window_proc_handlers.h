@@ -21,3 +21,9 @@ void OnStatusBarResize(HWND window);
 
 // WM_NOTIFY: control notifications parked or posted as toolkit notifications.
 void OnControlNotify(HWND window, WPARAM wparam, LPARAM header);
+
+// WM_ACTIVATE: remembers the window's last Tab-focused gadget, if it is a registered one.
+void FocusRestoreRemember(HWND window, WPARAM activate_wparam);
+
+// WM_SETFOCUS: hands the window's own focus on to the remembered gadget, once.
+void FocusRestoreApply(HWND window);

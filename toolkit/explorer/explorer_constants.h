@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "toolkit/core/explorer_api.h"
+#include <vantrel/explorer_api.h>
 
 // Kinds of an ExplorerEntry.
 inline constexpr int32_t ENTRY_KIND_FILE = 0;    // a file or a drive

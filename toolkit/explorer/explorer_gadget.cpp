@@ -125,23 +125,6 @@ void ExplorerDataRelease(void* record) {
 
 }  // namespace
 
-ExplorerGadgetData* ExplorerRecordOfWindow(HWND window) {
-  if (window == nullptr) return nullptr;
-  return static_cast<ExplorerGadgetData*>(GetPropA(window, PROP_COMPANION));
-}
-
-HWND ExplorerListViewOfWindow(HWND window) {
-  const ExplorerGadgetData* record = ExplorerRecordOfWindow(window);
-  return record != nullptr ? record->listView : nullptr;
-}
-
-ExplorerGadgetData* ExplorerRecordOf(GadgetId id) {
-  HWND window = GadgetWindowOf(id);
-  // Other gadgets keep other things under the same property.
-  if (window == nullptr || WindowClassNameGet(window) != EXPLORER_CLASS_NAME) return nullptr;
-  return ExplorerRecordOfWindow(window);
-}
-
 std::int64_t ExplorerDataFree(ExplorerGadgetData* record) {
   if (record == nullptr) return -1;
   if (record->listView != nullptr) {
@@ -167,7 +150,7 @@ bool ExplorerClassRegister() {
   info.lpfnWndProc = ExplorerWindowProc;
   info.hInstance = GetModuleHandleA(nullptr);
   info.hbrBackground = reinterpret_cast<HBRUSH>(kClassBackground);
-  info.lpszClassName = EXPLORER_CLASS_NAME;
+  info.lpszClassName = CLASS_EXPLORER_GADGET;
   if (RegisterClassExA(&info) == 0) {
     std::fputs(EXPLORER_REGISTER_FAILED_LINE, stdout);
     std::fflush(stdout);
@@ -223,7 +206,7 @@ HWND ExplorerGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int3
   InitCommonControlsEx(&controls);
   const DWORD ex_style = options != nullptr ? static_cast<DWORD>(options->exStyle & kLow32Bits) : 0;
   HWND window = CreateWindowExA(
-      ex_style, EXPLORER_CLASS_NAME, "", kExplorerStyle, x, y, width, height, CurrentWindowGet(),
+      ex_style, CLASS_EXPLORER_GADGET, "", kExplorerStyle, x, y, width, height, CurrentWindowGet(),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
   if (window == nullptr) {
     // No window holds the record, so nothing else would ever free it.

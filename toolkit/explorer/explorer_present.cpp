@@ -4,9 +4,10 @@
 #include <cstring>
 #include <string>
 
-#include "toolkit/core/toolkit.h"
+#include <vantrel/toolkit.h>
+
 #include "toolkit/explorer/explorer_entries.h"
-#include "toolkit/explorer/explorer_gadget.h"
+#include "toolkit/explorer/explorer_record.h"
 #include "toolkit/explorer/explorer_open_path.h"
 #include "toolkit/explorer/explorer_present_text.h"
 #include "toolkit/explorer/explorer_scan.h"

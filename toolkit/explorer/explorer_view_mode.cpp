@@ -3,8 +3,9 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include "toolkit/core/toolkit.h"
-#include "toolkit/explorer/explorer_gadget.h"
+#include <vantrel/toolkit.h>
+
+#include "toolkit/explorer/explorer_record.h"
 
 namespace {
 

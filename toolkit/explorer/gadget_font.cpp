@@ -1,6 +1,7 @@
 // Gadget fonts (the default font of new gadgets) and a gadget's companion value.
-#include "toolkit/core/toolkit.h"
-#include "toolkit/explorer/explorer_gadget.h"
+#include <vantrel/toolkit.h>
+
+#include "toolkit/explorer/explorer_record.h"
 #include "toolkit/gadgets/gadget_constants.h"
 
 namespace {
@@ -20,7 +21,7 @@ std::int64_t GadgetFontSet(GadgetId id, std::int64_t font) {
   HWND window = GadgetWindowOf(id);
   if (window == nullptr) return 0;
   // An explorer's text is in its list view.
-  if (WindowClassNameGet(window) == EXPLORER_CLASS_NAME) {
+  if (WindowClassNameGet(window) == CLASS_EXPLORER_GADGET) {
     window = static_cast<HWND>(GetPropA(window, PROP_EXPLORER_LIST_WINDOW));
   }
   return SendMessageA(window, WM_SETFONT, static_cast<WPARAM>(font), 0);

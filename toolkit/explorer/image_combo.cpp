@@ -2,7 +2,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "toolkit/core/toolkit.h"
+#include <vantrel/toolkit.h>
+
 #include "toolkit/gadgets/gadget_constants.h"
 #include "toolkit/gadgets/gadget_registry.h"
 #include "toolkit/gadgets/tab_stop.h"

@@ -22,11 +22,9 @@ inline constexpr char MESSAGE_EMPTY_TEXT[] = " ";
 // Gadget release: window properties cleared from a gadget, by the kinds that keep them.
 inline constexpr char PROP_STATUSBAR_ARRAY[] = "STATUSBARARRAY";
 inline constexpr char PROP_STATUSBAR_FIELDS[] = "STATUSBARNUMBERFIELDS";
-inline constexpr char PROP_STATUSBAR_WINDOW[] = "STATUSBARWINDOW";
 inline constexpr char PROP_EXPLORER_FREE_PROC[] = "EXPLORERLISTFREEPROC";
 inline constexpr char PROP_EXPLORER_LIST_WINDOW[] = "EXPLORERGADGETLISTVIEWWINDOW";
 inline constexpr char PROP_STACK_INDEXES[] = "stackindexes";
-inline constexpr char PROP_COMPANION[] = "addparam60000";
 inline constexpr const char* SPLITTER_PROPS[] = {"HANDLEPAN",    "POSITIONPAN", "STYLEPAN",
                                                  "SPLITTERMOVE", "GADGET1",     "GADGET2"};
 

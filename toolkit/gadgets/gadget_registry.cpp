@@ -7,8 +7,9 @@
 #include <cstring>
 #include <string>
 
+#include <vantrel/toolkit.h>
+
 #include "toolkit/core/registries.h"
-#include "toolkit/core/toolkit.h"
 #include "toolkit/gadgets/gadget_constants.h"
 #include "toolkit/gadgets/int_stack.h"
 

@@ -2,7 +2,7 @@
 #pragma once
 
 // GadgetRegister and GadgetFree are application-facing: declared with the others.
-#include "toolkit/core/toolkit.h"
+#include <vantrel/toolkit.h>
 
 // The release routine an explorer gadget keeps in "EXPLORERLISTFREEPROC".
 using GadgetDataFreeFunction = void (*)(void* data);

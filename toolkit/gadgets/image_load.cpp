@@ -1,5 +1,5 @@
 // Image loading: image files decoded by GDI+ and flattened onto a colour, and icon files.
-#include "toolkit/gadgets/image_load.h"
+#include <vantrel/toolkit.h>
 
 #include <algorithm>
 #include <cstdio>

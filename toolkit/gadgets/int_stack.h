@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "toolkit/core/int_stack_api.h"
+#include <vantrel/int_stack_api.h>
 
 struct IntStackNode {
   std::int32_t value;

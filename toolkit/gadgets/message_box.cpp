@@ -1,5 +1,5 @@
 // Message box: a modal box that never shows an empty caption or text and gives the focus back.
-#include "toolkit/gadgets/message_box.h"
+#include <vantrel/toolkit.h>
 
 #include <string>
 

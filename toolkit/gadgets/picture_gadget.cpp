@@ -1,7 +1,6 @@
 // Picture gadgets: notifying static controls holding an image the application owns.
-#include "toolkit/gadgets/picture_gadget.h"
+#include <vantrel/toolkit.h>
 
-#include "toolkit/core/toolkit.h"
 #include "toolkit/gadgets/gadget_constants.h"
 #include "toolkit/gadgets/gadget_registry.h"
 

@@ -1,5 +1,5 @@
 // The master shortcut table, created at start-up with one free entry.
-#include "toolkit/gadgets/shortcut_master.h"
+#include "toolkit/gadgets/shortcuts.h"
 
 #include <cstdlib>
 #include <cstring>

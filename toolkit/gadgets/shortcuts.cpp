@@ -4,8 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "toolkit/core/toolkit.h"
-#include "toolkit/gadgets/shortcut_master.h"
+#include <vantrel/toolkit.h>
 
 namespace {
 

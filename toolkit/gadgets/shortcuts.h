@@ -1,7 +1,16 @@
 // Keyboard shortcuts: the internal half (ShortcutAdd and ShortcutRemoveAll are in toolkit.h).
 #pragma once
 
+#include <cstdint>
+
 #include "toolkit/core/shortcut_table.h"
+
+// The shortcut operations' own table of accelerator tables per window.
+ShortcutEntry* ShortcutMasterEntries();
+std::int32_t ShortcutMasterSize();
+
+// Appends one free (zero-filled) entry; false if memory ran out, the table then unchanged.
+bool ShortcutMasterGrow();
 
 // Copies a changed master entry into the pump's table, by window; a window seen for the first
 // time gets an entry of its own there, which it keeps for good.

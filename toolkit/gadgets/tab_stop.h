@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "toolkit/core/toolkit.h"
+#include <vantrel/toolkit.h>
 
 // How TabStopMove finds its target.
 inline constexpr int TABSTOP_MODE_STEP = 0;   // from the given stop: Tab forward, Shift+Tab back

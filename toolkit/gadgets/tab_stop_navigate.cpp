@@ -3,7 +3,7 @@
 
 #include "toolkit/core/registries.h"
 #include "toolkit/core/startup.h"
-#include "toolkit/core/tab_stop_seam.h"
+#include "toolkit/core/module_seams.h"
 #include "toolkit/gadgets/gadget_constants.h"
 #include "toolkit/gadgets/tab_stop.h"
 

@@ -2,8 +2,8 @@
 #include <algorithm>
 
 #include "toolkit/core/core_constants.h"
+#include "toolkit/core/module_seams.h"
 #include "toolkit/core/registries.h"
-#include "toolkit/explorer/explorer_gadget.h"
 #include "toolkit/gadgets/gadget_constants.h"
 #include "toolkit/gadgets/tab_stop.h"
 
@@ -80,7 +80,7 @@ HWND TabStopTarget(std::int64_t stop) {
   HWND gadget = GadgetWindowOf(static_cast<GadgetId>(stop));
   if (WindowClassNameGet(gadget) != CLASS_EXPLORER_GADGET) return gadget;
   // An explorer gadget is entered through its inner list.
-  return ExplorerListViewOfWindow(gadget);
+  return InnerControlOf(gadget);
 }
 
 void TabStopMove(std::int64_t stop, HWND window, unsigned command, int mode) {

@@ -1,9 +1,14 @@
-// The default options of an explorer gadget.
-#include "toolkit/core/explorer_api.h"
+// The explorer gadget's record: its default options, and the record being served now.
+#include "toolkit/explorer/explorer_gadget_data.h"
 
 #include <cstring>
 
+#include <vantrel/explorer_api.h>
+
 namespace {
+
+// ExplorerCurrent: the explorer gadget that scanning and presentation are serving now.
+ExplorerGadgetData* current = nullptr;
 
 template <std::size_t N>
 void FieldStore(char (&field)[N], const char* text) {
@@ -12,6 +17,14 @@ void FieldStore(char (&field)[N], const char* text) {
 }
 
 }  // namespace
+
+ExplorerGadgetData* ExplorerCurrentGet() {
+  return current;
+}
+
+void ExplorerCurrentSet(ExplorerGadgetData* gadget) {
+  current = gadget;
+}
 
 void ExplorerOptionsDefault(ExplorerOptions* options) {
   if (options == nullptr) return;

@@ -5,7 +5,7 @@
 
 #include "constants.h"
 
-// The stack's record; its layout belongs to the toolkit (toolkit/gadgets/int_stack.h).
+// The stack's record: its layout is the toolkit's own.
 struct IntStack;
 
 // Every operation accepts a null stack, which stands for no stack at all.

@@ -115,9 +115,10 @@ int WindowBackgroundSet(HWND window, std::int32_t colour);
 
 // Window properties that the application sets on a toolkit window and the window procedure
 // reads: size limits (applied while "MINMAXFLAG" is 1, values in pixels) and, under
-// PROP_STATUSBAR_WINDOW (gadget_constants.h), the status bar that follows the window's size.
-// A tooltip's text is the property named by the decimal tool id, holding the address of the
-// text (shown cut to 79 characters). Absent properties mean no limits, no status bar, no text.
+// PROP_STATUSBAR_WINDOW, the status bar that follows the window's size. A tooltip's text is
+// the property named by the decimal tool id, holding the address of the text (shown cut to 79
+// characters). Absent properties mean no limits, no status bar, no text.
+inline constexpr const char* PROP_STATUSBAR_WINDOW = "STATUSBARWINDOW";
 inline constexpr const char* PROP_MINMAX_FLAG = "MINMAXFLAG";
 inline constexpr const char* PROP_MINIMAL_WIDTH = "MINIMALWIDTH";
 inline constexpr const char* PROP_MINIMAL_HEIGHT = "MINIMALHEIGHT";
@@ -306,3 +307,8 @@ HWND ImageComboCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t 
 // The gadget's companion value (an explorer's record, a combo's image list); null if none or
 // for an unknown id.
 HANDLE GadgetExtraGet(GadgetId id);
+
+// The window property that holds a gadget's companion value. On an up-down control the
+// application sets it to the gadget the control belongs to (registered under the up-down's
+// own id): only then do the up-down's clicks come back, as SPIN_NOTIFY.
+inline constexpr const char* PROP_COMPANION = "addparam60000";
