@@ -8,6 +8,7 @@
 
 #include <vantrel/toolkit.h>
 
+#include "toolkit/core/code_page_text.h"
 #include "toolkit/core/message_park.h"
 #include "toolkit/core/notify_blocks.h"
 #include "toolkit/core/window_proc_handlers.h"
@@ -59,9 +60,9 @@ void OnTooltipText(HWND window, WPARAM wparam, NMHDR* header) {
   const auto* text = static_cast<const char*>(GetPropA(window, name.c_str()));
   if (text != nullptr) {
     auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
-    const std::size_t length = strnlen(text, kTooltipTextMax);
-    std::memcpy(info->szText, text, length);
-    info->szText[length] = '\0';
+    // Enough of the text to tell whether the character at the cut is whole.
+    const std::string_view shown(text, strnlen(text, kTooltipTextMax + TEXT_CHAR_BYTES_MAX - 1));
+    TextCopyBounded(info->szText, sizeof(info->szText), shown, GetACP());
   }
   EventSlotAStore(window, WM_NOTIFY, wparam, reinterpret_cast<LPARAM>(header));
 }

@@ -9,6 +9,7 @@
 #include <new>
 #include <string>
 
+#include "toolkit/core/code_page_text.h"
 #include "toolkit/core/registries.h"
 #include "toolkit/explorer/explorer_entries.h"
 #include "toolkit/explorer/explorer_open_path.h"
@@ -37,7 +38,7 @@ bool class_registered = false;
 // The text of a fixed options field, read no further than the field itself.
 template <std::size_t N>
 std::string FieldText(const char (&field)[N]) {
-  return std::string(field, strnlen(field, N));
+  return std::string(TextFieldRead(field, N, GetACP()));
 }
 
 int ColumnWidth(std::int64_t width, std::int64_t gadget_width) {
@@ -198,8 +199,8 @@ HWND ExplorerGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int3
   const std::string_view given = path != nullptr ? path : "";
   record->width = width;
   record->height = height;
-  record->pattern = ExplorerPatternOf(given);
-  record->path = ExplorerPathStored(given, record->pattern);
+  record->pattern = ExplorerPatternOf(given, GetACP());
+  record->path = ExplorerPathStored(given, record->pattern, GetACP());
   record->options = options;
   ExplorerCurrentSet(record);
   const INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_LISTVIEW_CLASSES};
@@ -229,7 +230,7 @@ HWND ExplorerListViewOf(GadgetId id) {
 std::string ExplorerPathGet(GadgetId id) {
   const ExplorerGadgetData* record = ExplorerRecordOf(id);
   if (record == nullptr) return std::string();
-  return ExplorerPathWithoutPattern(record->path, record->pattern);
+  return ExplorerPathWithoutPattern(record->path, record->pattern, GetACP());
 }
 
 std::int64_t ExplorerColumnSort(GadgetId id, std::int64_t column) {

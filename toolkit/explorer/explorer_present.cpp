@@ -6,6 +6,7 @@
 
 #include <vantrel/toolkit.h>
 
+#include "toolkit/core/code_page_text.h"
 #include "toolkit/explorer/explorer_entries.h"
 #include "toolkit/explorer/explorer_record.h"
 #include "toolkit/explorer/explorer_open_path.h"
@@ -47,35 +48,36 @@ void ListReload(HWND list, ExplorerGadgetData* gadget, std::string_view path) {
 // holds no "*", so cleaning twice changes nothing.
 void EntryPathClean(const ExplorerGadgetData& gadget, ExplorerEntry* entry) {
   if (gadget.pattern.empty()) return;
-  const std::string clean =
-      TextReplace(entry->path, gadget.pattern, "", 1, kReplaceFirstOnly, kIgnoreCase, SystemLower);
-  TextCopyBounded(entry->path, sizeof(entry->path), clean);
+  const std::string clean = TextReplace(entry->path, gadget.pattern, "", 1, kReplaceFirstOnly,
+                                        kIgnoreCase, GetACP(), SystemLower);
+  TextCopyBounded(entry->path, sizeof(entry->path), clean, GetACP());
 }
 
 void CellText(ExplorerGadgetData* gadget, const NMHDR& header, LVITEMA* item,
               ExplorerEntry* entry) {
   switch (item->iSubItem) {
     case 0:
-      TextCopyBounded(item->pszText, item->cchTextMax, entry->name);
+      TextCopyBounded(item->pszText, item->cchTextMax, entry->name, GetACP());
       if (SendMessageA(header.hwndFrom, LVM_GETITEMSTATE, item->iItem, LVIS_SELECTED) != 0) {
         last_list = header.hwndFrom;
-        TextCopyBounded(last_name, sizeof(last_name), entry->name);
+        TextCopyBounded(last_name, sizeof(last_name), entry->name, GetACP());
         gadget->selectedIndex = item->iItem;
       }
       break;
     case 1:
-      TextCopyBounded(item->pszText, item->cchTextMax, ExplorerSizeText(entry->kind, entry->size));
+      TextCopyBounded(item->pszText, item->cchTextMax, ExplorerSizeText(entry->kind, entry->size),
+                      GetACP());
       break;
     case 2:
       if (EndsWithDotDot(entry->name)) {
-        TextCopyBounded(item->pszText, item->cchTextMax, kTypeOfDotDot);
+        TextCopyBounded(item->pszText, item->cchTextMax, kTypeOfDotDot, GetACP());
       } else if (entry->kind == ENTRY_KIND_FILE) {
         EntryPathClean(*gadget, entry);
-        TextCopyBounded(item->pszText, item->cchTextMax, ExplorerShellTypeName(*entry));
+        TextCopyBounded(item->pszText, item->cchTextMax, ExplorerShellTypeName(*entry), GetACP());
       }
       break;
     case 3:
-      TextCopyBounded(item->pszText, item->cchTextMax, entry->modifiedText);
+      TextCopyBounded(item->pszText, item->cchTextMax, entry->modifiedText, GetACP());
       break;
     default:
       break;
@@ -114,7 +116,7 @@ void OnActivate(ExplorerGadgetData* gadget, const NMITEMACTIVATE& activation) {
 std::int32_t NotFoundFallback(ExplorerGadgetData* gadget, const std::string& target) {
   if (gadget->pattern.empty()) return kNotLoaded;
   SendMessageA(gadget->listView, LVM_DELETEALLITEMS, 0, 0);
-  const std::string folder = ExplorerFallbackFolder(target);
+  const std::string folder = ExplorerFallbackFolder(target, GetACP());
   if (folder.empty()) return kNotLoaded;
   gadget->path = folder;
   gadget->pattern = kNotFoundPattern;
@@ -131,9 +133,8 @@ std::int32_t NotFoundFallback(ExplorerGadgetData* gadget, const std::string& tar
 void AccessDeniedShow(const ExplorerGadgetData& gadget) {
   if (gadget.options == nullptr) return;
   const ExplorerOptions& o = *gadget.options;
-  const std::string title(o.errorTitle, strnlen(o.errorTitle, sizeof(o.errorTitle)));
-  const std::string text(o.accessDeniedText,
-                         strnlen(o.accessDeniedText, sizeof(o.accessDeniedText)));
+  const std::string title(TextFieldRead(o.errorTitle, sizeof(o.errorTitle), GetACP()));
+  const std::string text(TextFieldRead(o.accessDeniedText, sizeof(o.accessDeniedText), GetACP()));
   MessageShow(title.c_str(), text.c_str(), MB_ICONERROR, nullptr);
 }
 
@@ -183,7 +184,7 @@ std::int32_t ExplorerOpen(std::int64_t index, std::string_view text, HWND list, 
     name[sizeof(name) - 1] = '\0';
   }
   const ExplorerOpenPlan plan =
-      ExplorerOpenPlanMake(gadget->path, gadget->pattern, name, given, mode);
+      ExplorerOpenPlanMake(gadget->path, gadget->pattern, name, given, mode, GetACP());
   const ExplorerProbeFunction probe =
       probe_function != nullptr ? probe_function : ExplorerFolderProbe;
   const std::int32_t outcome = plan.driveList ? PROBE_OK : probe(gadget, plan.target);
@@ -219,7 +220,7 @@ std::int32_t ExplorerPathSet(GadgetId id, const char* path) {
   ExplorerCurrentSet(gadget);
   const std::string given = path != nullptr ? path : "";
   const std::string previous_pattern = gadget->pattern;
-  gadget->pattern = ExplorerPatternOf(given);
+  gadget->pattern = ExplorerPatternOf(given, GetACP());
   const std::int32_t result = ExplorerOpen(0, given, gadget->listView, EXPLORER_OPEN_PATH);
   // A move that did not happen leaves the pattern that goes with the unchanged path.
   if (result == kNotLoaded) gadget->pattern = previous_pattern;

@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/core/code_page_text.h"
 #include "toolkit/explorer/explorer_constants.h"
 #include "toolkit/explorer/explorer_entries.h"
 #include "toolkit/explorer/explorer_gadget_data.h"
+#include "toolkit/explorer/explorer_open_path.h"
 #include "toolkit/explorer/explorer_sort.h"
 #include "toolkit/explorer/explorer_text.h"
 
@@ -103,6 +105,8 @@ class ScanAppender {
     const std::size_t key_length = ModifiedTextInto(written, 1, key, sizeof(key));
     full_path_.assign(path_);
     full_path_.append(name);
+    // The entry keeps whole characters of a path too long for it.
+    full_path_.resize(TextFitLength(full_path_, ENTRY_PATH_SIZE - 1, GetACP()));
     if (ExplorerEntryAdd(list_, name, size, full_path_, std::string_view(shown, shown_length), kind,
                          0, std::string_view(key, key_length)) != nullptr) {
       ++count_;
@@ -120,8 +124,9 @@ class ScanAppender {
 // files come from the same search: a second pass would read a big folder twice.
 void FolderPass(HANDLE search, const ExplorerGadgetData* gadget, std::string_view path,
                 ScanAppender* append, std::vector<FileFound>* files) {
-  const bool share_root = ExplorerIsShareRoot(path) == EXPLORER_TRUE;
-  const bool drive_root = path.size() <= EXPLORER_DRIVE_ROOT_PATH_MAX;
+  const bool share_root = ExplorerIsShareRoot(path, GetACP()) == EXPLORER_TRUE;
+  // A root stays a root whatever pattern it carries: its ".." leads to the drive list.
+  const bool drive_root = ExplorerIsDriveRoot(path, gadget->pattern, GetACP());
   const bool files_only = gadget->listMode == EXPLORER_LIST_FILES;
   bool dot_dot_made = false;
   do {

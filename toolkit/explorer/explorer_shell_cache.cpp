@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 
+#include "toolkit/core/code_page_text.h"
 #include "toolkit/explorer/explorer_entries.h"
 
 namespace {
@@ -31,9 +32,12 @@ std::map<std::string, int> icons;
 
 // The lowered text after a file name's last "." (empty for none); nothing for other entries.
 std::optional<std::string> ExtensionKey(const ExplorerEntry& entry) {
-  const std::size_t length = std::strlen(entry.name);
-  if (entry.kind != ENTRY_KIND_FILE || length == 0 || entry.name[length - 1] == '\\') {
-    return std::nullopt;  // a drive root such as C:\ is a file entry too
+  const std::string_view name(entry.name);
+  // A drive root such as C:\ is a file entry too; a name whose last byte is a trail byte of the
+  // separator's value is none.
+  if (entry.kind != ENTRY_KIND_FILE || name.empty() ||
+      TextCharFindLast(name, EXPLORER_PATH_SEPARATOR, GetACP()) + 1 == name.size()) {
+    return std::nullopt;
   }
   const char* dot = std::strrchr(entry.name, '.');
   std::string key = dot != nullptr ? dot + 1 : "";

@@ -1,6 +1,8 @@
 // Platform-free texts of the explorer: the two layouts of a date and the share-root test.
 #include "toolkit/explorer/explorer_text.h"
 
+#include "toolkit/core/code_page_text.h"
+
 namespace {
 
 constexpr int kDecimalBase = 10;
@@ -74,15 +76,15 @@ std::string ExplorerDateText(const ExplorerDateParts& parts, int sortable) {
   return std::string(text, length);
 }
 
-int32_t ExplorerIsShareRoot(std::string_view path) {
+int32_t ExplorerIsShareRoot(std::string_view path, std::uint32_t code_page) {
   if (path.size() < 2 || path[0] != EXPLORER_PATH_SEPARATOR || path[1] != EXPLORER_PATH_SEPARATOR) {
     return EXPLORER_FALSE;
   }
   int backslashes = 0;
-  for (const char c : path) {
-    if (c == EXPLORER_PATH_SEPARATOR && ++backslashes > EXPLORER_SHARE_ROOT_BACKSLASHES) {
-      return EXPLORER_FALSE;
-    }
+  for (std::size_t at = TextCharFind(path, EXPLORER_PATH_SEPARATOR, code_page);
+       at != std::string_view::npos;
+       at = TextCharFind(path, EXPLORER_PATH_SEPARATOR, code_page, at + 1)) {
+    if (++backslashes > EXPLORER_SHARE_ROOT_BACKSLASHES) return EXPLORER_FALSE;
   }
   return EXPLORER_TRUE;
 }

@@ -24,5 +24,6 @@ std::size_t ExplorerDateFormat(const ExplorerDateParts& parts, int sortable, cha
                                std::size_t out_size);
 std::string ExplorerDateText(const ExplorerDateParts& parts, int sortable);
 
-// EXPLORER_TRUE for \\server\share\ (two leading backslashes, at most four in all).
-int32_t ExplorerIsShareRoot(std::string_view path);
+// EXPLORER_TRUE for \\server\share\ (two leading backslashes, at most four in all, counted by
+// character of the code page: a trail byte of the separator's value is none).
+int32_t ExplorerIsShareRoot(std::string_view path, std::uint32_t code_page);
