@@ -115,7 +115,8 @@ TEST(ExplorerTexts, TrimAndReplaceWalkByCharacter) {
   // As CharLowerBuffA in UTF-8: the Kelvin sign becomes "k" and the rest moves up.
   const TextLowerFunction lower = [](char* text, size_t length) {
     std::string lowered(text, length);
-    for (size_t at; (at = lowered.find("\xE2\x84\xAA")) != lowered.npos;) lowered.replace(at, 3, "k");
+    for (size_t at; (at = lowered.find("\xE2\x84\xAA")) != lowered.npos;)
+      lowered.replace(at, 3, "k");
     for (char& c : lowered) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     std::memcpy(text, lowered.data(), lowered.size());
   };
@@ -153,7 +154,8 @@ TEST(ExplorerPaths, PatternsAreWholeLastComponentsAndMovesWalkByCharacter) {
               m.target)
         << m.path << " " << m.code_page;
   }
-  EXPECT_TRUE(ExplorerIsDriveRoot("C:\\*.txt", "*.txt", 932) && !ExplorerIsDriveRoot("C:\\d\\*.*", "*.*", 932));
+  EXPECT_TRUE(ExplorerIsDriveRoot("C:\\*.txt", "*.txt", 932) &&
+              !ExplorerIsDriveRoot("C:\\d\\*.*", "*.*", 932));
   EXPECT_EQ(ExplorerIsShareRoot("\\\\s\\\x95\\\\", 932), EXPLORER_TRUE);
   EXPECT_EQ(ExplorerIsShareRoot("\\\\s\\\x95\\\\", 1252), EXPLORER_FALSE);
 }
