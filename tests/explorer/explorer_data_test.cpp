@@ -1,7 +1,6 @@
 // Platform-free tests of the explorer: the entry list, sort, size texts, text operations, moves.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cstring>
 #include <tuple>
 
@@ -97,67 +96,39 @@ TEST(ExplorerSizeText, ShowsBytesKilobytesMegabytesAndGigabytes) {
 }
 
 // In 932 "\x95\\" is one character whose trail byte is the separator's.
-TEST(ExplorerTexts, TrimAndReplaceWalkByCharacter) {
+TEST(ExplorerTexts, TrimsReplacementsPatternsAndMovesWalkByCharacter) {
+  constexpr int32_t E = EXPLORER_OPEN_ENTRY, P = EXPLORER_OPEN_PATH;
   // clang-format off
   const struct { const char *text, *set; uint32_t code_page; const char* trimmed; } trims[] = {
       {"C:\\dir\\", "\\", 1252, "C:\\dir"}, {"C:\\dir\\*.txt", "*.txt", 1252, "C:\\dir\\"}, {"C:\\", "\\", 1252, "C:"},
-      {"\\\\\\", "\\", 1252, "\\"}, {"x", "x", 1252, "x"}, {"", "x", 1252, ""},
-      {"C:\\\x95\\\\", "\\", 932, "C:\\\x95\\"}, {"C:\\\x95\\\\", "\\", 1252, "C:\\\x95"}};
-  const struct { const char *text, *searched, *replacement; int64_t start; int32_t every, exact; uint32_t code_page; const char* result; } replaces[] = {
+      {"\\\\\\", "\\", 1252, "\\"}, {"x", "x", 1252, "x"}, {"", "x", 1252, ""}, {"C:\\\x95\\\\", "\\", 932, "C:\\\x95\\"}};
+  const struct { const char *text, *find, *with; int64_t start; int32_t every, exact; uint32_t cp; const char* result; } replaces[] = {
       {"C:\\d\\*.TXTa.txt", "*.txt", "", 1, 0, 0, 1252, "C:\\d\\a.txt"}, {"C:\\d\\*.TXTa.txt", "*.txt", "", 1, 0, 1, 1252, "C:\\d\\*.TXTa.txt"},
       {"abab", "ab", "x", 1, 1, 1, 1252, "xx"}, {"abab", "ab", "x", 2, 1, 1, 1252, "abx"}, {"abab", "ab", "x", -5, 0, 1, 1252, "xab"},
       {"aaa", "a", "aa", 1, 1, 1, 1252, "aaaaaa"}, {"abc", "", "x", 1, 1, 1, 1252, "abc"}, {"abc", "c", "x", 4, 1, 1, 1252, "abc"},
-      {"\x95\\\\", "\\", "/", 1, 1, 1, 932, "\x95\\/"}, {"\x95\\\\", "\\", "/", 1, 1, 1, 1252, "\x95//"},
-      {"\xE2\x84\xAA\\*.TXTa", "*.txt", "", 1, 0, 0, 65001, "\xE2\x84\xAA\\a"}};
+      {"\x95\\\\", "\\", "/", 1, 1, 1, 932, "\x95\\/"}, {"C:\\d\\rep*.txtrep1.txt", "rep*.txt", "", 1, 0, 0, 1252, "C:\\d\\rep1.txt"}};
+  const struct { const char* path; uint32_t cp; const char *pattern, *folder; } patterns[] = {
+      {"C:\\d\\rep*.txt", 1252, "rep*.txt", "C:\\d\\"}, {"*x", 1252, "", "*x"}, {"C:*.txt", 1252, "*.txt", "C:"},
+      {"C:\\\x95\\*.txt", 932, "\x95\\*.txt", "C:\\"}};
+  const struct { const char *path, *pattern; std::string name; int32_t mode; uint32_t cp; std::string target; } moves[] = {
+      {"C:\\d\\a\x95\\\x8E\xA6\\", "", "..", E, 932, "C:\\d\\"}, {"C:\\*.*", "*.*", "..", E, 932, "\\"},  // a root with a pattern
+      {"C:\\d\\rep*.txt", "rep*.txt", "sub", E, 1252, "C:\\d\\sub\\rep*.txt"}, {"C:\\d\\rep*.txt", "rep*.txt", "..", E, 1252, "C:\\rep*.txt"},
+      {"C:\\D\\", "", std::string(254, 'n') + "\xE6\x96\x87", E, 65001, "C:\\D\\" + std::string(254, 'n') + "\\"}, {"C:\\", "", "C:\\\x95\\", P, 932, "C:\\\x95\\\\"}};
   // clang-format on
   for (const auto& row : trims)
     EXPECT_EQ(TextTrimTrailing(row.text, row.set, row.code_page), row.trimmed) << row.text;
-  // As CharLowerBuffA in UTF-8: the Kelvin sign becomes "k" and the rest moves up.
-  const TextLowerFunction lower = [](char* text, size_t length) {
-    std::string lowered(text, length);
-    for (size_t at; (at = lowered.find("\xE2\x84\xAA")) != lowered.npos;)
-      lowered.replace(at, 3, "k");
-    for (char& c : lowered) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    std::memcpy(text, lowered.data(), lowered.size());
-  };
   for (const auto& r : replaces)
-    EXPECT_EQ(TextReplace(r.text, r.searched, r.replacement, r.start, r.every, r.exact, r.code_page,
-                          lower),
-              r.result)
-        << r.text;
-}
-
-TEST(ExplorerPaths, PatternsAreWholeLastComponentsAndMovesWalkByCharacter) {
-  constexpr int32_t E = EXPLORER_OPEN_ENTRY, P = EXPLORER_OPEN_PATH;
-  // clang-format off
-  const struct { const char* path; uint32_t code_page; const char *pattern, *folder; } patterns[] = {
-      {"C:\\d\\rep*.txt", 1252, "rep*.txt", "C:\\d\\"}, {"*x", 1252, "", "*x"}, {"C:*.txt", 1252, "*.txt", "C:"},
-      {"C:\\\x95\\*.txt", 932, "\x95\\*.txt", "C:\\"}, {"C:\\\x95\\*.txt", 1252, "*.txt", "C:\\\x95\\"}};
-  const std::string name = std::string(254, 'n') + "\xE6\x96\x87";  // only 255 bytes are used
-  const struct { const char *path, *pattern; std::string name; int32_t mode; uint32_t code_page; std::string target; } moves[] = {
-      {"C:\\d\\a\x95\\\x8E\xA6\\", "", "..", E, 932, "C:\\d\\"},  // up from a folder whose name has the trail 5C
-      {"C:\\d\\a\x95\\\x8E\xA6\\", "", "..", E, 1252, "C:\\d\\a\x95\\"},
-      {"C:\\*.*", "*.*", "..", E, 932, "\\"},  // a root is a root whatever pattern it carries
-      {"C:\\d\\rep*.txt", "rep*.txt", "sub", E, 1252, "C:\\d\\sub\\rep*.txt"},
-      {"C:\\d\\rep*.txt", "rep*.txt", "..", E, 1252, "C:\\rep*.txt"},
-      {"C:\\D\\", "", name, E, 65001, "C:\\D\\" + name.substr(0, 254) + "\\"},
-      {"C:\\", "", "C:\\\x95\\", P, 932, "C:\\\x95\\\\"}, {"C:\\", "", "C:\\\x95\\", P, 1252, "C:\\\x95\\"}};
-  // clang-format on
+    EXPECT_EQ(TextReplace(r.text, r.find, r.with, r.start, r.every, r.exact, r.cp), r.result);
   for (const auto& p : patterns) {
-    EXPECT_EQ(ExplorerPatternOf(p.path, p.code_page), p.pattern) << p.path;
-    EXPECT_EQ(ExplorerPathWithoutPattern(p.path, p.pattern, p.code_page), p.folder) << p.path;
-    EXPECT_EQ(ExplorerFallbackFolder(p.path, p.code_page), *p.pattern ? p.folder : "") << p.path;
+    EXPECT_EQ(ExplorerPatternOf(p.path, p.cp), p.pattern) << p.path;
+    EXPECT_EQ(ExplorerPathWithoutPattern(p.path, p.pattern, p.cp), p.folder) << p.path;
+    EXPECT_EQ(ExplorerFallbackFolder(p.path, p.cp), *p.pattern ? p.folder : "") << p.path;
   }
-  for (const auto& m : moves) {
-    const std::string& text = m.mode == P ? m.name : "";
-    EXPECT_EQ(ExplorerOpenPlanMake(m.path, m.pattern, m.name, text, m.mode, m.code_page).target,
-              m.target)
-        << m.path << " " << m.code_page;
-  }
-  EXPECT_TRUE(ExplorerIsDriveRoot("C:\\*.txt", "*.txt", 932) &&
-              !ExplorerIsDriveRoot("C:\\d\\*.*", "*.*", 932));
-  EXPECT_EQ(ExplorerIsShareRoot("\\\\s\\\x95\\\\", 932), EXPLORER_TRUE);
-  EXPECT_EQ(ExplorerIsShareRoot("\\\\s\\\x95\\\\", 1252), EXPLORER_FALSE);
+  for (const auto& m : moves)  // a path move takes the name as its text
+    EXPECT_EQ(
+        ExplorerOpenPlanMake(m.path, m.pattern, m.name, m.mode ? m.name : "", m.mode, m.cp).target,
+        m.target);
+  EXPECT_EQ(ExplorerIsShareRoot("\\\\s\\\x95\\\\", 932), EXPLORER_TRUE);  // four real separators
 }
 
 }  // namespace

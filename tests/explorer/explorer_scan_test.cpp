@@ -76,6 +76,7 @@ TEST_F(ExplorerScanTest, ListsDotDotFoldersThenFilesByModePatternAndFirstOnly) {
       // A drive root makes its ".." at its first folder, so not without one, nor files only.
       {any, off, "", "R:\\", ok, 2, "one.txt|two.txt"}, {any, off, "", "S:\\", ok, 3, ".. d1 f.txt"},
       {any, on, "", "S:\\", ok, 2, ".. d1"}, {files, off, "", "S:\\", ok, 1, "f.txt"},
+      {any, off, "*.*", "S:\\*.*", ok, 3, ".. d1 f.txt"},  // a root whatever pattern it carries
       // At the top of a share there is no way up; a folder below it has its own.
       {any, off, "", "\\\\vantrelhost\\share\\", ok, 2, "dir top.txt"},
       {any, off, "", "\\\\vantrelhost\\share\\dir\\", ok, 1, ".."}};
