@@ -106,7 +106,8 @@ TEST(ExplorerTexts, TrimsReplacementsPatternsAndMovesWalkByCharacter) {
       {"C:\\d\\*.TXTa.txt", "*.txt", "", 1, 0, 0, 1252, "C:\\d\\a.txt"}, {"C:\\d\\*.TXTa.txt", "*.txt", "", 1, 0, 1, 1252, "C:\\d\\*.TXTa.txt"},
       {"abab", "ab", "x", 1, 1, 1, 1252, "xx"}, {"abab", "ab", "x", 2, 1, 1, 1252, "abx"}, {"abab", "ab", "x", -5, 0, 1, 1252, "xab"},
       {"aaa", "a", "aa", 1, 1, 1, 1252, "aaaaaa"}, {"abc", "", "x", 1, 1, 1, 1252, "abc"}, {"abc", "c", "x", 4, 1, 1, 1252, "abc"},
-      {"\x95\\\\", "\\", "/", 1, 1, 1, 932, "\x95\\/"}, {"C:\\d\\rep*.txtrep1.txt", "rep*.txt", "", 1, 0, 0, 1252, "C:\\d\\rep1.txt"}};
+      {"\x95\\\\", "\\", "/", 1, 1, 1, 932, "\x95\\/"}, {"C:\\d\\rep*.txtrep1.txt", "rep*.txt", "", 1, 0, 0, 1252, "C:\\d\\rep1.txt"},
+      {"\xE2\x84\xAA\\*.TXTa", "*.txt", "", 1, 0, 0, 65001, "\xE2\x84\xAA\\a"}};
   const struct { const char* path; uint32_t cp; const char *pattern, *folder; } patterns[] = {
       {"C:\\d\\rep*.txt", 1252, "rep*.txt", "C:\\d\\"}, {"*x", 1252, "", "*x"}, {"C:*.txt", 1252, "*.txt", "C:"},
       {"C:\\\x95\\*.txt", 932, "\x95\\*.txt", "C:\\"}};
@@ -117,8 +118,16 @@ TEST(ExplorerTexts, TrimsReplacementsPatternsAndMovesWalkByCharacter) {
   // clang-format on
   for (const auto& row : trims)
     EXPECT_EQ(TextTrimTrailing(row.text, row.set, row.code_page), row.trimmed) << row.text;
-  for (const auto& r : replaces)
-    EXPECT_EQ(TextReplace(r.text, r.find, r.with, r.start, r.every, r.exact, r.cp), r.result);
+  // As CharLowerBuffA lowers in UTF-8: the Kelvin sign becomes "k", the rest moves up.
+  const TextLowerFunction lower = [](char* text, size_t length) {
+    std::string s(text, length);
+    for (size_t at; (at = s.find("\xE2\x84\xAA")) != s.npos;) s.replace(at, 3, "k");
+    for (char& c : s) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    std::memcpy(text, s.data(), s.size());
+  };
+  for (const auto& r : replaces)  // all with the lowering above
+    EXPECT_EQ(TextReplace(r.text, r.find, r.with, r.start, r.every, r.exact, r.cp, lower),
+              r.result);
   for (const auto& p : patterns) {
     EXPECT_EQ(ExplorerPatternOf(p.path, p.cp), p.pattern) << p.path;
     EXPECT_EQ(ExplorerPathWithoutPattern(p.path, p.pattern, p.cp), p.folder) << p.path;

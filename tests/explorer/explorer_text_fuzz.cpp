@@ -17,8 +17,7 @@ void Check(bool condition) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 11) return 0;
-  constexpr uint32_t kCodePages[] = {1252, 932, 936, 949, 950, 65001};
-  const uint32_t cp = kCodePages[data[10] % std::size(kCodePages)];
+  const uint32_t cp = std::data({1252u, 932u, 936u, 949u, 950u, 65001u})[data[10] % 6];
   uint64_t number;
   std::memcpy(&number, data, sizeof number);
   Check(ExplorerSizeText(data[8] & 1, number).size() <= 15);
