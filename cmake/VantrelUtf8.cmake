@@ -14,6 +14,11 @@ function(vantrel_use_utf8 target)
   if(NOT WIN32)
     message(FATAL_ERROR "vantrel_use_utf8: ${target} is not built for Windows")
   endif()
+  # The code page belongs to the process: only a program's own manifest can choose it.
+  get_target_property(type ${target} TYPE)
+  if(NOT type STREQUAL "EXECUTABLE")
+    message(FATAL_ERROR "vantrel_use_utf8: ${target} is not a program (${type})")
+  endif()
   set(manifest ${CMAKE_CURRENT_BINARY_DIR}/${target}.utf8.manifest)
   # CONFIGURE rewrites the file only when it changes, so a new configure rebuilds nothing.
   file(CONFIGURE OUTPUT ${manifest} @ONLY CONTENT [=[
