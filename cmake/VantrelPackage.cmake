@@ -1,5 +1,6 @@
 # Installs the toolkit as a CMake package: libvantrel.a, the application-facing headers under
-# include/vantrel/, and VantrelConfig.cmake with its version file and the exported target.
+# include/vantrel/, and VantrelConfig.cmake with its version file, the exported target and
+# vantrel_use_utf8 (cmake/VantrelUtf8.cmake).
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
@@ -19,4 +20,5 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/VantrelConfigVersion.cmak
                                  COMPATIBILITY SameMajorVersion)
 install(FILES ${PROJECT_BINARY_DIR}/VantrelConfig.cmake
               ${PROJECT_BINARY_DIR}/VantrelConfigVersion.cmake
+              ${PROJECT_SOURCE_DIR}/cmake/VantrelUtf8.cmake
         DESTINATION ${vantrel_package_dir})

@@ -1,5 +1,6 @@
 // Explorer example: a window filled by an explorer gadget, with a view-mode switch above it;
-// every event it receives is printed on one line.
+// every event it receives is printed on one line. It runs in UTF-8 mode (vantrel_use_utf8), so
+// names in any script are shown, opened and printed as UTF-8.
 #include <windows.h>
 #include <commctrl.h>
 

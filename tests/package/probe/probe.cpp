@@ -1,5 +1,6 @@
 // Calls one toolkit operation, chosen at build time, and exits 0 only if the start-up runner
-// ran: it is what sets the character locale from the user's, away from "C".
+// ran: it is what sets the character locale from the user's, away from "C". The UTF-8 probe
+// also needs the code page its manifest asked for.
 #include <vantrel/toolkit.h>
 
 #include <clocale>
@@ -10,6 +11,9 @@ int main() {
   WindowOpen(nullptr, 0, 0, 0, 0, 0, 0, nullptr);
 #elif defined(PROBE_poll)
   EventPoll();
+#elif defined(PROBE_utf8)
+  EventPoll();
+  if (GetACP() != CP_UTF8) return 1;
 #else
   IconLoadFile(nullptr);
 #endif
