@@ -12,8 +12,9 @@
 #include "int_stack_api.h"
 
 // Call it all from the one thread that runs the event loop. Nothing throws: failures come
-// back as 0, -1 or a null handle, as each operation says. The toolkit's start-up (GDI+, the
-// event tables) has run before main, also in a program linked against the installed library.
+// back as 0, -1 or a null handle, as each operation says. The toolkit's start-up (the event
+// tables) has run before main, also in a program linked against the installed library; GDI+
+// starts with the first image loaded. No start-up call is needed, also not in a DLL.
 
 // The integer an application chooses for a gadget; it is also the gadget's Win32 control id.
 using GadgetId = std::int32_t;

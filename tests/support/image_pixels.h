@@ -14,12 +14,12 @@ using std::min;
 }  // namespace Gdiplus
 #include <gdiplus.h>
 
-#include "toolkit/core/startup.h"
+#include "toolkit/gadgets/image_load_seam.h"
 
 // 0xAARRGGBB, not premultiplied, row by row; `width` receives the width.
 inline std::vector<std::uint32_t> FilePixels(const std::string& name, UINT* width) {
   namespace gp = Gdiplus::DllExports;
-  ImageLoaderInit();
+  ImageLoaderStart();
   Gdiplus::GpBitmap* bitmap = nullptr;
   UINT height = 0;
   gp::GdipCreateBitmapFromFile(std::wstring(name.begin(), name.end()).c_str(), &bitmap);

@@ -212,6 +212,12 @@ void GadgetColourSet(GadgetId id, std::int32_t background, std::int32_t front,
   }
 }
 
+void WindowBackgroundForget(HWND window) {
+  const auto brush = reinterpret_cast<HBRUSH>(GetClassLongPtrA(window, GCLP_HBRBACKGROUND));
+  background_brushes.erase(std::remove(background_brushes.begin(), background_brushes.end(), brush),
+                           background_brushes.end());
+}
+
 int WindowBackgroundSet(HWND window, std::int32_t colour) {
   if (!IsWindow(window)) return 0;
   HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(colour));

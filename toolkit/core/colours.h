@@ -19,3 +19,7 @@ std::int64_t ControlColourGet(HWND control, bool front);
 
 // Reads NoColourFlag and lowers it: whether the last look-up found no entry.
 bool NoColourFlagTake();
+
+// The window's class is about to be unregistered, which deletes its background brush: a brush
+// that WindowBackgroundSet made for it is no longer ours to delete.
+void WindowBackgroundForget(HWND window);

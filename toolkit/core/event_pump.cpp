@@ -8,6 +8,7 @@
 #include "toolkit/core/message_park.h"
 #include "toolkit/core/shortcut_table.h"
 #include "toolkit/core/startup.h"
+#include "toolkit/core/window_release.h"
 
 namespace {
 
@@ -73,6 +74,8 @@ std::int32_t EventNext(bool wait) {
     DispatchMessageA(&current_message);
   }
   PostDispatchHookCall(current_message);
+  // A window the dispatch destroyed has gone by now: its class can go too.
+  WindowClassesUnregisterPending();
   // Whatever the dispatch parked is reported by the next call.
   return state.code;
 }

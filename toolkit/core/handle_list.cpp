@@ -5,6 +5,9 @@
 
 namespace {
 
+// Registries keep pairs and triples.
+constexpr int kLongestRecord = 3;
+
 HandleNode* NodeNew() {
   return new (std::nothrow) HandleNode();
 }
@@ -19,13 +22,11 @@ void NodeLink(HandleList* list, HandleNode* node) {
   list->last = node;
 }
 
-// Unlinks the record of `count` nodes whose first member has the key and releases its nodes,
-// last first. A record cut short by the end of the list stops there instead of running past it.
-void RemoveRecord(HandleList* list, std::uint64_t key, int count) {
-  if (list == nullptr) return;
-  HandleNode* found = HandleListFindMember(list, key, count, 0);
-  if (found == nullptr) return;
-  HandleNode* members[3] = {found, nullptr, nullptr};
+// Unlinks the record of up to `count` nodes that starts at `found` and releases its nodes, last
+// first; returns the node after it. A record cut short by the end of the list stops there
+// instead of running past it.
+HandleNode* UnlinkRecord(HandleList* list, HandleNode* found, int count) {
+  HandleNode* members[kLongestRecord] = {found, nullptr, nullptr};
   int taken = 1;
   while (taken < count && members[taken - 1]->next != nullptr) {
     members[taken] = members[taken - 1]->next;
@@ -44,6 +45,13 @@ void RemoveRecord(HandleList* list, std::uint64_t key, int count) {
     after->previous = before;
   }
   for (int i = taken - 1; i >= 0; --i) delete members[i];
+  return after;
+}
+
+void RemoveRecord(HandleList* list, std::uint64_t key, int count) {
+  if (list == nullptr) return;
+  HandleNode* found = HandleListFindMember(list, key, count, 0);
+  if (found != nullptr) UnlinkRecord(list, found, count);
 }
 
 }  // namespace
@@ -77,7 +85,6 @@ std::uint64_t HandleListAppendText(HandleList* list, const std::string& text) {
 }
 
 bool HandleListAppendRecord(HandleList* list, const std::uint64_t* keys, int count) {
-  constexpr int kLongestRecord = 3;
   if (list == nullptr || count < 1 || count > kLongestRecord) return false;
   HandleNode* nodes[kLongestRecord] = {};
   for (int i = 0; i < count; ++i) {
@@ -116,6 +123,21 @@ void HandleListRemovePair(HandleList* list, std::uint64_t key) {
 
 void HandleListRemoveTriple(HandleList* list, std::uint64_t key) {
   RemoveRecord(list, key, 3);
+}
+
+std::size_t HandleListRemoveRecordsIf(HandleList* list, int size,
+                                      const std::function<bool(const HandleNode&)>& match) {
+  std::size_t removed = 0;
+  if (list == nullptr || size < 1 || size > kLongestRecord) return removed;
+  for (HandleNode* node = list->first; node != nullptr;) {
+    if (match(*node)) {
+      node = UnlinkRecord(list, node, size);
+      ++removed;
+      continue;
+    }
+    for (int step = 0; step < size && node != nullptr; ++step) node = node->next;
+  }
+  return removed;
 }
 
 std::size_t HandleListCount(const HandleList* list) {

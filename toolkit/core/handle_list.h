@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 struct HandleNode {
@@ -42,6 +43,11 @@ HandleNode* HandleListFindMember(const HandleList* list, std::uint64_t key, int 
 // Remove the record (two or three consecutive nodes) whose first member has that key.
 void HandleListRemovePair(HandleList* list, std::uint64_t key);
 void HandleListRemoveTriple(HandleList* list, std::uint64_t key);
+
+// Removes every record of `size` nodes (1 to 3) whose first node `match` accepts, walking record
+// by record; returns how many went. `match` may read the record's other nodes through `next`.
+std::size_t HandleListRemoveRecordsIf(HandleList* list, int size,
+                                      const std::function<bool(const HandleNode&)>& match);
 
 // Releases every node and the head (the registries never do: they live for the whole run).
 void HandleListDestroy(HandleList* list);

@@ -5,6 +5,8 @@ namespace {
 
 TabStopCommandHandler tab_stop_handler = nullptr;
 InnerControlResolver inner_control_resolver = nullptr;
+WindowReleaseHandler window_gadgets_release = nullptr;
+WindowReleaseHandler window_release = nullptr;
 
 }  // namespace
 
@@ -23,4 +25,17 @@ void InnerControlResolverSet(InnerControlResolver resolver) {
 HWND InnerControlOf(HWND window) {
   if (inner_control_resolver == nullptr || window == nullptr) return nullptr;
   return inner_control_resolver(window);
+}
+
+void WindowReleaseHandlersSet(WindowReleaseHandler gadgets, WindowReleaseHandler window) {
+  window_gadgets_release = gadgets;
+  window_release = window;
+}
+
+void WindowGadgetsReleaseRun(HWND window) {
+  if (window_gadgets_release != nullptr) window_gadgets_release(window);
+}
+
+void WindowReleaseRun(HWND window) {
+  if (window_release != nullptr) window_release(window);
 }

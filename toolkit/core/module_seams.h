@@ -16,3 +16,11 @@ using InnerControlResolver = HWND (*)(HWND window);
 void InnerControlResolverSet(InnerControlResolver resolver);
 // The inner control of a composite gadget; null for every other window.
 HWND InnerControlOf(HWND window);
+
+// Window release: when a toolkit window is destroyed, the gadgets module releases the gadgets
+// in it while they still exist (WM_DESTROY), then what it attached to the window itself, such
+// as its shortcuts (WM_NCDESTROY). Until installed, nothing is done.
+using WindowReleaseHandler = void (*)(HWND window);
+void WindowReleaseHandlersSet(WindowReleaseHandler gadgets, WindowReleaseHandler window);
+void WindowGadgetsReleaseRun(HWND window);
+void WindowReleaseRun(HWND window);

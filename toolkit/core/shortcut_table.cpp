@@ -1,6 +1,7 @@
 // The shortcut table read by the message pump and written by the shortcut operations.
 #include "toolkit/core/shortcut_table.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -31,6 +32,25 @@ bool ShortcutTableReserve(std::int32_t index) {
   std::memset(entries + size, 0, sizeof(ShortcutEntry) * static_cast<std::size_t>(new_size - size));
   size = new_size;
   return true;
+}
+
+std::int32_t ShortcutEntriesRemove(ShortcutEntry* entries, std::int32_t count, HWND window) {
+  if (entries == nullptr || count < 1) return count;
+  const ShortcutEntry* kept_end =
+      std::remove_if(entries, entries + count, [window](const ShortcutEntry& entry) {
+        return entry.window == window || entry.window == nullptr;
+      });
+  const auto kept = static_cast<std::int32_t>(kept_end - entries);
+  if (kept > 0) return kept;
+  entries[0] = ShortcutEntry{};
+  return 1;
+}
+
+void ShortcutTableRemove(HWND window) {
+  if (window == nullptr) return;
+  size = ShortcutEntriesRemove(entries, size, window);
+  // Publications always fill the table up to its last index.
+  if (size > 0) last = size - 1;
 }
 
 ShortcutEntry* ShortcutTableEntries() {

@@ -16,7 +16,7 @@ namespace {
 // unspecified: the scan list first, the core's own start-up last.
 constexpr void (*kInitialisers[])() = {
     ExplorerScanListInit, ExplorerWindowsInit, ShortcutMasterInit,
-    TabStopInit,          ImageLoaderInit,     ToolkitStartup,
+    TabStopInit,          WindowReleaseInit,   ToolkitStartup,
 };
 
 struct StartupRunner {

@@ -6,7 +6,7 @@ void ExplorerScanListInit();  // explorer: the scan list (first of all)
 void ExplorerWindowsInit();   // explorer: how colours and Tab reach its list view
 void ShortcutMasterInit();    // shortcuts: the master table
 void TabStopInit();           // tab stops: the handler of the three Tab commands
-void ImageLoaderInit();       // images: GDI+ start-up
+void WindowReleaseInit();     // gadgets: what a destroyed window's gadgets and shortcuts hold
 void ToolkitStartup();        // core: pump table, notification copies, column click (last)
 
 // They run during static initialisation, before or after other files' constructors: the

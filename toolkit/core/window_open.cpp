@@ -7,6 +7,7 @@
 #include "toolkit/core/class_name_text.h"
 #include "toolkit/core/registries.h"
 #include "toolkit/core/startup.h"
+#include "toolkit/core/window_release.h"
 #include "toolkit/core/core_constants.h"
 
 namespace {
@@ -62,17 +63,24 @@ HWND WindowOpen(const char* title, std::int32_t x, std::int32_t y, std::int32_t 
     if (tab_stops) style &= ~WINDOW_STYLE_TABSTOP_REQUEST;
   }
 
-  // Every call appends exactly one node, so node n holds the class of the n-th window.
-  HandleListAppendText(ClassNameRegistryGet(), NextClassName());
-  const HandleNode* node =
-      HandleListFind(ClassNameRegistryGet(), static_cast<std::uint64_t>(window_count));
+  // Classes of windows destroyed since the last call go first: the atom table stays small.
+  WindowClassesUnregisterPending();
+  // The node keeps the name while the window lives; its number is the one the list gave it,
+  // since names of destroyed windows leave the list.
+  const std::uint64_t number = HandleListAppendText(ClassNameRegistryGet(), NextClassName());
+  const HandleNode* node = HandleListFind(ClassNameRegistryGet(), number);
   // A node that could not be stored still gets a class: the name is made again.
   const std::string class_name = node != nullptr ? node->text : NextClassName();
-  if (!ClassRegister(class_name.c_str())) return nullptr;
+  if (!ClassRegister(class_name.c_str())) {
+    WindowClassRelease(class_name);
+    return nullptr;
+  }
 
   HWND window = CreateWindowExA(static_cast<DWORD>(ex_style), class_name.c_str(),
                                 title != nullptr ? title : "", static_cast<DWORD>(style), x, y,
                                 width, height, parent, nullptr, nullptr, nullptr);
+  // No window will ever hold the class.
+  if (window == nullptr) WindowClassRelease(class_name);
   if (window != nullptr && TabStopRegistryGet() != nullptr) {
     SetPropA(window, PROP_TABSTOP_ENABLE, reinterpret_cast<HANDLE>(1));
   }

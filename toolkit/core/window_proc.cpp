@@ -29,6 +29,11 @@ void OnSetFocus(HWND window) {
   FocusRestoreApply(window);
 }
 
+void OnWindowGoing(HWND window, UINT message) {
+  if (message == WM_DESTROY) OnDestroy(window);
+  if (message == WM_NCDESTROY) OnNcDestroy(window);
+}
+
 LRESULT DefaultAnswer(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   HWND client = FrameClientGet();
   if (client != nullptr && GetParent(client) == window) {
@@ -41,7 +46,11 @@ LRESULT DefaultAnswer(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   LRESULT result = 0;
-  if (WindowProcHookCall(window, message, wparam, lparam, &result)) return result;
+  if (WindowProcHookCall(window, message, wparam, lparam, &result)) {
+    // The window goes whatever the hook answers: what it holds is released all the same.
+    OnWindowGoing(window, message);
+    return result;
+  }
 
   // Parking never ends the processing: every message goes on below. (No colour request is
   // ever parked, so answering those after this point changes nothing.)
@@ -79,6 +88,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
       break;
     case WM_SETFOCUS:
       OnSetFocus(window);
+      break;
+    case WM_DESTROY:
+    case WM_NCDESTROY:
+      OnWindowGoing(window, message);
       break;
     default:
       break;

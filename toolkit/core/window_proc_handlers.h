@@ -27,3 +27,10 @@ void FocusRestoreRemember(HWND window, WPARAM activate_wparam);
 
 // WM_SETFOCUS: hands the window's own focus on to the remembered gadget, once.
 void FocusRestoreApply(HWND window);
+
+// WM_DESTROY: the gadgets in the window are released while they still exist.
+void OnDestroy(HWND window);
+
+// WM_NCDESTROY: the window's shortcuts, stops, colour entries, properties and class go, so
+// that nothing is left behind and a later window with the same handle inherits nothing.
+void OnNcDestroy(HWND window);

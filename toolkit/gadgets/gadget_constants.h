@@ -6,6 +6,7 @@
 
 // Image loading: GDI+ start-up version, and the alpha bits forced into the background colour.
 inline constexpr std::uint32_t IMAGE_GDIPLUS_VERSION = 1;
+inline constexpr char IMAGE_GDIPLUS_DLL[] = "gdiplus.dll";
 inline constexpr std::uint32_t IMAGE_BACKGROUND_OPAQUE = 0xFF000000u;
 inline constexpr std::uint32_t IMAGE_BACKGROUND_RGB_MASK = 0x00FFFFFFu;
 // Last major Windows version (XP, 2000) whose GDI+ needs the image composited by hand.

@@ -80,7 +80,7 @@ void StatusBarPropsClear(GadgetId id) {
   RemovePropA(window, PROP_STATUSBAR_WINDOW);
 }
 
-void GadgetFree(GadgetId id) {
+void GadgetRelease(GadgetId id, bool destroy) {
   if (GadgetRegistryGet() == nullptr) return;
   StatusBarPropsClear(id);
   HWND window = GadgetWindowOf(id);
@@ -91,10 +91,14 @@ void GadgetFree(GadgetId id) {
   TabStopEntryRemove(id);
   if (window != nullptr) {
     RemovePropA(window, PROP_COMPANION);
-    DestroyWindow(window);
+    if (destroy) DestroyWindow(window);
   }
   // Last, so that every step above could still map the id to its window.
   GadgetUnregister(id);
+}
+
+void GadgetFree(GadgetId id) {
+  GadgetRelease(id, true);
 }
 
 int GadgetRegister(GadgetId id, HWND window) {

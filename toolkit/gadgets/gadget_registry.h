@@ -9,3 +9,7 @@ using GadgetDataFreeFunction = void (*)(void* data);
 
 // The status-bar part of the release.
 void StatusBarPropsClear(GadgetId id);
+
+// GadgetFree's release; `destroy` false leaves the window to the caller (one being destroyed
+// with the window that holds it).
+void GadgetRelease(GadgetId id, bool destroy);

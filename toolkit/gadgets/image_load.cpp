@@ -23,9 +23,11 @@ namespace {
 
 namespace gp = Gdiplus::DllExports;
 
-// Written once at start-up and never read again: GDI+ stays started until the process ends.
+// Written once, by the first image operation, and never read again: GDI+ stays started until
+// the process ends.
 ULONG_PTR gdiplusToken = 0;
-bool loaderInitialised = false;
+bool gdiplusTried = false;
+bool gdiplusStarted = false;
 int majorVersionOverride = 0;
 bool lastLoadComposited = false;
 
@@ -100,19 +102,34 @@ void AlphaMakeOpaque(HBITMAP bitmap) {
 
 }  // namespace
 
-// Brings the start-up runner, and with it GDI+, into every program that loads an image.
+// Brings the start-up runner into every program that loads an image.
 const char* const ImageLoadStartupLink = &ToolkitStartupLink;
 
-void ImageLoaderInit() {
-  // Runs once per process; a second call (a test that cannot rely on start-up) is harmless.
-  if (loaderInitialised) return;
-  loaderInitialised = true;
+bool ImageLoaderStart() {
+  // Started here, by the first image operation, rather than before main: a DLL that links the
+  // toolkit runs its static initialisers under the loader lock, where GdiplusStartup must not
+  // be called.
+  if (gdiplusTried) return gdiplusStarted;
+  gdiplusTried = true;
   Gdiplus::GdiplusStartupInput input;
   input.GdiplusVersion = IMAGE_GDIPLUS_VERSION;
   input.DebugEventCallback = nullptr;
   input.SuppressBackgroundThread = FALSE;  // GDI+ runs its own thread: no hook tokens to manage
   input.SuppressExternalCodecs = FALSE;
-  if (Gdiplus::GdiplusStartup(&gdiplusToken, &input, nullptr) != Gdiplus::Ok) PrintFailure();
+  gdiplusStarted = Gdiplus::GdiplusStartup(&gdiplusToken, &input, nullptr) == Gdiplus::Ok;
+  if (!gdiplusStarted) {
+    PrintFailure();
+    return false;
+  }
+  // GDI+ is never shut down, so its DLL must outlive a DLL of ours that started it and is
+  // unloaded: GDI+'s own thread would run on in unloaded code.
+  HMODULE gdiplus = nullptr;
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_PIN, IMAGE_GDIPLUS_DLL, &gdiplus);
+  return true;
+}
+
+bool ImageLoaderStarted() {
+  return gdiplusStarted;
 }
 
 void ImageLoaderMajorVersionOverride(int majorVersion) {
@@ -124,6 +141,8 @@ bool ImageLoaderLastLoadComposited() {
 }
 
 HBITMAP ImageLoadFile(const char* fileName, std::int64_t background) {
+  // Without GDI+ the load below fails as any other does.
+  ImageLoaderStart();
   if (fileName == nullptr) fileName = "";  // no name is a failed load like an empty one
   std::vector<wchar_t> wideName;
   try {

@@ -1,4 +1,4 @@
-// Test seam of the image loader: forces the Windows version its flattening depends on.
+// Test seam of the image loader: its GDI+ start, and the Windows version its flattening uses.
 #pragma once
 
 // Makes the loader act as on Windows of this major version (5 or lower: the compositing path
@@ -7,3 +7,9 @@ void ImageLoaderMajorVersionOverride(int majorVersion);
 
 // Whether the last decoded image went through the compositing path (else GDI+ converted it).
 bool ImageLoaderLastLoadComposited();
+
+// Starts GDI+ once, at the first image operation ("FAIL" printed if it cannot start); whether
+// it runs. Tests that call GDI+ themselves start it so.
+bool ImageLoaderStart();
+// Whether GDI+ has been started (not before the first image operation).
+bool ImageLoaderStarted();

@@ -31,6 +31,16 @@ bool ShortcutMasterGrow() {
   return true;
 }
 
+void ShortcutMasterForget(HWND window) {
+  if (window == nullptr) return;
+  for (std::int32_t i = 0; i < master_size; ++i) {
+    if (master_entries[i].window == window && master_entries[i].table != nullptr) {
+      DestroyAcceleratorTable(master_entries[i].table);
+    }
+  }
+  master_size = ShortcutEntriesRemove(master_entries, master_size, window);
+}
+
 ShortcutEntry* ShortcutMasterEntries() {
   return master_entries;
 }
