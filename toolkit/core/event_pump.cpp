@@ -52,6 +52,8 @@ bool ShortcutTranslate(MSG* message) {
 }
 
 std::int32_t EventNext(bool wait) {
+  // Windows destroyed since the last call have gone by now: their classes can go too.
+  WindowClassesUnregisterPending();
   EventStateRecord& state = EventStateMutable();
   state.code = EVENT_NONE;
   state.source_window = nullptr;
@@ -74,8 +76,6 @@ std::int32_t EventNext(bool wait) {
     DispatchMessageA(&current_message);
   }
   PostDispatchHookCall(current_message);
-  // A window the dispatch destroyed has gone by now: its class can go too.
-  WindowClassesUnregisterPending();
   // Whatever the dispatch parked is reported by the next call.
   return state.code;
 }
