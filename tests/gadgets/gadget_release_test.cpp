@@ -12,6 +12,8 @@
 #include <vantrel/toolkit.h>
 
 #include "toolkit/core/registries.h"
+#include "toolkit/core/shortcut_table.h"
+#include "toolkit/gadgets/shortcuts.h"
 
 namespace {
 
@@ -20,14 +22,27 @@ namespace {
 std::map<std::string, HANDLE> at_destroy;
 std::vector<void*> explorer_freed;  // what each call of the explorer's release routine got
 
-LRESULT CALLBACK WatchDestroy(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                              DWORD_PTR) {
-  const PROPENUMPROCEXA keep = [](HWND, LPSTR name, HANDLE value, ULONG_PTR) {
-    if (!IS_INTRESOURCE(name)) at_destroy[name] = value;
+void PropsInto(HWND window, std::map<std::string, HANDLE>* props) {
+  const PROPENUMPROCEXA keep = [](HWND, LPSTR name, HANDLE value, ULONG_PTR into) {
+    if (!IS_INTRESOURCE(name))
+      (*reinterpret_cast<std::map<std::string, HANDLE>*>(into))[name] = value;
     return TRUE;
   };
-  if (message == WM_DESTROY) EnumPropsExA(window, keep, 0);
+  EnumPropsExA(window, keep, reinterpret_cast<ULONG_PTR>(props));
+}
+
+LRESULT CALLBACK WatchDestroy(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                              DWORD_PTR) {
+  if (message == WM_DESTROY) PropsInto(window, &at_destroy);
   return DefSubclassProc(window, message, wparam, lparam);
+}
+
+// A toolkit window's properties once MainWindowProc has had its WM_NCDESTROY.
+std::map<std::string, HANDLE> after_release;
+LRESULT CALLBACK WatchRelease(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  const LRESULT result = CallWindowProcA(MainWindowProc, window, message, wparam, lparam);
+  if (message == WM_NCDESTROY) PropsInto(window, &after_release);
+  return result;
 }
 
 class GadgetRelease : public testing::Test {
@@ -46,14 +61,14 @@ class GadgetRelease : public testing::Test {
       EXPECT_EQ(HandleListCount(registry), 0u);
   }
   // A control registered under id, with a colour entry and a tab stop for the release to remove.
-  static HWND Gadget(const char* class_name, GadgetId id) {
+  static HWND Gadget(const char* class_name, GadgetId id, HWND parent = window_) {
     HWND control =
-        CreateWindowExA(0, class_name, "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 80, window_,
+        CreateWindowExA(0, class_name, "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 80, parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
     SetWindowSubclass(control, WatchDestroy, 1, 0);
     EXPECT_EQ(GadgetRegister(id, control) + ColourEntryAdd(control, 0xFFFFFF, 0), 2) << class_name;
     HandleListAppendKey(TabStopRegistryGet(), RegistryKeyOfId(id));
-    HandleListAppendKey(TabStopRegistryGet(), RegistryKeyOfWindow(window_));
+    HandleListAppendKey(TabStopRegistryGet(), RegistryKeyOfWindow(parent));
     return control;
   }
   static inline HWND window_ = nullptr;
@@ -103,6 +118,63 @@ TEST_F(GadgetRelease, EachClassRuleReleasesWhatItsControlHolds) {
   EXPECT_TRUE(ImageList_SetImageCount(images, 1));  // fails on a destroyed list
   ImageList_Destroy(images);
   EXPECT_EQ(explorer_freed, std::vector<void*>{&records[0]});
+}
+
+// A destroyed window takes along its gadgets' entries and companions, its shortcuts, stops,
+// colour entries, the toolkit's properties and its class (with its background brush), also when
+// a hook answers its last messages; a class the application registered itself stays.
+TEST_F(GadgetRelease, ADestroyedWindowLeavesNothingBehind) {
+  WNDCLASSA own = {};
+  own.lpfnWndProc = MainWindowProcAddress();
+  own.lpszClassName = "OwnClass";
+  RegisterClassA(&own);
+  const auto before = std::tuple(ShortcutTableSize(), ShortcutMasterSize(),
+                                 HandleListCount(ClassNameRegistryGet()));
+  const HANDLE free_proc =
+      reinterpret_cast<HANDLE>(+[](void* data) { explorer_freed.push_back(data); });
+  const WindowProcHookFunction answer = [](HWND, UINT message, WPARAM, LPARAM) -> std::int64_t {
+    return message == WM_DESTROY || message == WM_NCDESTROY;
+  };
+  for (const bool own_class : {false, true}) {  // with the hook answering in the second round
+    SCOPED_TRACE(own_class);
+    HWND window = own_class ? CreateWindowExA(0, "OwnClass", "", 0, 0, 0, 300, 200, nullptr,
+                                              nullptr, nullptr, nullptr)
+                            : WindowOpen("gone", 0, 0, 300, 200, WS_OVERLAPPEDWINDOW, 0, nullptr);
+    CurrentWindowSet(window);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    HACCEL table = ShortcutAdd(window, FCONTROL, 'S', 5);
+    TabStopEnrol(window, 20);
+    SetPropA(window, "tabstopcurentgadget", Gadget("Edit", 20, window));
+    int record = 0;
+    HWND explorer = Gadget("ExplorerGadget", 21, window);
+    SetPropA(explorer, "EXPLORERLISTFREEPROC", free_proc);
+    SetPropA(explorer, "addparam60000", &record);
+    ColourEntryAdd(window, 1, 2);
+    WindowBackgroundSet(window, 0x00FF00);
+    auto brush = reinterpret_cast<HBRUSH>(GetClassLongPtrA(window, GCLP_HBRBACKGROUND));
+    ScrollPageStepSetHandle(window, 5);
+    SetPropA(window, "MINMAXFLAG", reinterpret_cast<HANDLE>(1));  // the application's
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchRelease));
+    if (own_class) MessageHookSet(answer, HOOK_WINDOW_PROC);
+    after_release.clear();
+    explorer_freed.clear();
+    DestroyWindow(window);
+    MessageHookClear(HOOK_WINDOW_PROC);
+    EventPoll();  // the class goes at the next event call
+    for (const char* prop : {"tabstopenable", "tabstopshortcut", "tabstopcurentgadget", "pagestep"})
+      EXPECT_EQ(after_release.count(prop), 0u) << prop;
+    EXPECT_EQ(after_release.count("MINMAXFLAG"), 1u);
+    EXPECT_EQ(CopyAcceleratorTableA(table, nullptr, 0), 0);  // destroyed
+    EXPECT_EQ(std::tuple(ShortcutTableSize(), ShortcutMasterSize(),
+                         HandleListCount(ClassNameRegistryGet())),
+              before);
+    EXPECT_EQ(explorer_freed, std::vector<void*>{&record});
+    EXPECT_EQ(CurrentWindowGet(), nullptr);
+    WNDCLASSA info = {};
+    EXPECT_EQ(GetClassInfoA(GetModuleHandleA(nullptr), name, &info) != 0, own_class) << name;
+    EXPECT_EQ(GetObjectType(brush) != 0, own_class);  // unregistering deletes it
+  }
 }
 
 }  // namespace
