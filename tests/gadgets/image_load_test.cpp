@@ -49,4 +49,24 @@ TEST(ImageLoad, BothBranchesGiveTheBlendOverTheLow24BitsAndFullAlpha) {
   ImageLoaderMajorVersionOverride(0);
 }
 
+// Linked into a DLL, the toolkit does not start GDI+ while the DLL loads (under the loader lock)
+// but with its first image, and the DLL unloads again.
+TEST(ImageLoad, ADllBuiltAgainstTheToolkitLoadsAnImageAndUnloads) {
+  HMODULE dll = LoadLibraryA("gadgets_image_dll.dll");
+  ASSERT_NE(dll, nullptr);
+  // Through void (*)(), which any function pointer type converts from without a warning.
+  auto started = reinterpret_cast<bool (*)()>(
+      reinterpret_cast<void (*)()>(GetProcAddress(dll, "ImageDllGdiplusStarted")));
+  auto load = reinterpret_cast<HBITMAP (*)(const char*)>(
+      reinterpret_cast<void (*)()>(GetProcAddress(dll, "ImageDllLoad")));
+  ASSERT_TRUE(started != nullptr && load != nullptr);
+  EXPECT_FALSE(started());
+  HBITMAP bitmap = load(kPng.c_str());
+  UINT width = 0;
+  EXPECT_EQ(Pixels(bitmap).size(), FilePixels(kPng, &width).size());
+  EXPECT_TRUE(started());
+  EXPECT_TRUE(DeleteObject(bitmap));
+  EXPECT_TRUE(FreeLibrary(dll));
+}
+
 }  // namespace
