@@ -125,6 +125,8 @@ TEST_F(GadgetRelease, ADestroyedWindowLeavesNothingBehind) {
   RegisterClassA(&own);
   const auto before = std::tuple(ShortcutTableSize(), ShortcutMasterSize(),
                                  HandleListCount(ClassNameRegistryGet()));
+  // A class whose window cannot be made is forgotten at once.
+  EXPECT_EQ(WindowOpen("", 0, 0, 9, 9, 0, 0, reinterpret_cast<HWND>(1)), nullptr);
   const HANDLE free_proc =
       reinterpret_cast<HANDLE>(+[](void* data) { explorer_freed.push_back(data); });
   const WindowProcHookFunction answer = [](HWND, UINT message, WPARAM, LPARAM) -> std::int64_t {
@@ -139,7 +141,7 @@ TEST_F(GadgetRelease, ADestroyedWindowLeavesNothingBehind) {
     char name[64] = {};
     GetClassNameA(window, name, sizeof name);
     HACCEL table = ShortcutAdd(window, FCONTROL, 'S', 5);
-    TabStopEnrol(window, 20);
+    TabStopEnrol(window, 22);  // a stop that is no gadget
     SetPropA(window, "tabstopcurentgadget", Gadget("Edit", 20, window));
     int record = 0;
     HWND explorer = Gadget("ExplorerGadget", 21, window);
