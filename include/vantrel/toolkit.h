@@ -27,6 +27,9 @@ using GadgetId = std::int32_t;
 // Returns the window, or null (the current window then becomes null) when CreateWindowExA
 // fails; when the class cannot be registered it prints "RegisterClassEx() failed, error: "
 // with the error code and returns null, leaving the current window as it was.
+// Destroying the window releases what the toolkit keeps for it and its gadgets (their
+// entries, properties and companions, its shortcuts and stops); it stops being the current
+// window, and its class is unregistered at the next WindowOpen, EventWait or EventPoll.
 HWND WindowOpen(const char* title, std::int32_t x, std::int32_t y, std::int32_t width,
                 std::int32_t height, std::uint64_t style, std::uint64_t ex_style, HWND parent);
 
@@ -38,7 +41,8 @@ HWND CurrentWindowSet(HWND window);
 // The window procedure of every toolkit window, and the MDI client it hands to DefFrameProcA.
 // MainWindowProc parks the messages that become events and answers WM_CLOSE with 0 (the
 // window stays: closing is the application's decision). MainWindowProcAddress returns it, for
-// classes an application registers itself. FrameClientSet stores the MDI client (null: none)
+// classes an application registers itself (they stay registered when their windows go; the
+// rest is released as for WindowOpen's). FrameClientSet stores the MDI client (null: none)
 // and returns it; unanswered messages of its parent then go to DefFrameProcA.
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 WNDPROC MainWindowProcAddress();
