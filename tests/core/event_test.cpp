@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
+#include <vector>
 #include <tuple>
 #include <utility>
 
@@ -96,6 +98,7 @@ TEST_F(EventTest, NotificationsAreReadOnlyFromTheCopiesAndWithinThem) {
   // clang-format off
   const struct { NotifyBlockKind block; UINT message, code, new_state, old_state; std::int32_t event; std::int64_t id, flags, list; } rows[] = {
       {item, note, NM_CLICK, 0, 0, WM_LBUTTONDOWN, 40, LVKF_SHIFT, 40},
+      {item, note, NM_RCLICK, 0, 0, WM_RBUTTONDOWN, 40, -1, 40}, {item, note, NM_DBLCLK, 0, 0, WM_LBUTTONDBLCLK, 40, -1, 40},
       {list, note, LVN_COLUMNCLICK, 0, 0, EVENT_GADGET, 40, -1, 40},
       {list, note, LVN_ITEMCHANGING, both, 0, EVENT_GADGET, 40, -1, 0}, {list, note, LVN_ITEMCHANGING, both, LVIS_FOCUSED, 0, 0, -1, 0},
       {list, note, LVN_ITEMCHANGING, LVIS_SELECTED, 0, 0, 0, -1, 0},
@@ -107,8 +110,9 @@ TEST_F(EventTest, NotificationsAreReadOnlyFromTheCopiesAndWithinThem) {
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message() << "block " << row.block << ", code " << int(row.code));
     Record record = {};
+    const int column = static_cast<int>(&row - rows);  // a different one per row
     record.item = {
-        {nullptr, 40, row.code}, 3, 2, row.new_state, row.old_state, 0, {}, 0, LVKF_SHIFT};
+        {nullptr, 40, row.code}, 3, column, row.new_state, row.old_state, 0, {}, 0, LVKF_SHIFT};
     record.tree.itemNew.hItem = reinterpret_cast<HTREEITEM>(std::uintptr_t{0x1234567890});
     void* copy = row.block == foreign ? &record : NotifyCopyBlockFill(row.block, &record);
     EventSlotAStore(window_, row.message, row.message == WM_USER ? ITEM_NOTIFY : 0,
@@ -117,8 +121,11 @@ TEST_F(EventTest, NotificationsAreReadOnlyFromTheCopiesAndWithinThem) {
     const bool tree = row.code == TVN_SELCHANGEDA || (row.message == WM_USER && row.id != 0);
     EXPECT_EQ(std::tuple(EventSourceId(), EventListGadgetTake(), EventTreeGadgetTake()),
               std::tuple(row.id, row.list, tree ? 40 : 0));
-    EXPECT_EQ(EventColumnClickTake(), row.code == LVN_COLUMNCLICK ? 2 : -1);
+    EXPECT_EQ(EventColumnClickTake(), row.code == LVN_COLUMNCLICK ? column : -1);
     EXPECT_EQ(row.event != 0 ? EventItemIndex() : 3, 3);
+    EXPECT_EQ(row.event != 0 && row.new_state == 0 ? EventItemColumn() : column, column);
+    EXPECT_EQ(EventSourceWindow(),
+              row.code == NM_RCLICK || row.code == NM_DBLCLK ? window_ : nullptr);
     EXPECT_EQ(row.flags >= 0 ? EventItemKeyFlags() : row.flags, row.flags);
     const std::int64_t item = 0x1234567890;  // the whole handle
     EXPECT_EQ(row.code == TVN_SELCHANGEDA ? EventTreeItem() : item, item);
@@ -172,6 +179,111 @@ TEST_F(EventTest, ShortcutsOfTheWindowOrItsTopmostAncestorLastMatchWinning) {
   for (HACCEL table : tables) DestroyAcceleratorTable(table);
   DestroyWindow(other);
   DestroyWindow(child);
+}
+
+// Each message parked as the window procedure parks it; rows in order (the detail is kept).
+TEST_F(EventTest, EachParkedMessageGivesItsCodeAndFields) {
+  const auto l = [](int low, int high) { return static_cast<LPARAM>(MAKELPARAM(low, high)); };
+  GadgetRegister(71, window_);  // stands in for a list box
+  const auto self = reinterpret_cast<LPARAM>(window_);
+  const std::uint64_t tab = TAB_NOTIFY, tree = TREE_CLICK, spin = SPIN_NOTIFY;
+  // clang-format off
+  const struct { UINT message; WPARAM wparam; LPARAM lparam; const char* prop; std::int32_t code; std::int64_t id, x, y, detail; bool window; } rows[] = {
+      {WM_MOUSEMOVE, MK_SHIFT, l(-5, 300), nullptr, WM_MOUSEMOVE, 0, 65531, 300, MK_SHIFT, true},
+      {WM_MOUSEWHEEL, MAKEWPARAM(0, 120), l(7, 8), nullptr, WM_MOUSEWHEEL, 0, 7, 8, 120 << 16, true},
+      {WM_RBUTTONDOWN, 77, -1, nullptr, WM_RBUTTONDOWN, 77, 65535, 65535, 77, true},
+      {WM_MBUTTONDOWN, 77, l(3, 4), nullptr, WM_MBUTTONDOWN, 0, 3, 4, 77, true},
+      {WM_LBUTTONUP, MK_CONTROL, l(5, 6), nullptr, WM_LBUTTONUP, 0, 5, 6, MK_CONTROL, true},
+      {WM_KEYDOWN, 0x10074, 0, nullptr, WM_KEYDOWN, 0, 0, 0, 0x74, true},
+      {WM_KEYUP, 0x10075, 0, nullptr, WM_KEYUP, 0x75, 0, 0, 0x74, true},
+      {WM_TIMER, 9, 0, nullptr, WM_TIMER, 9, 0, 0, 0x74, true},
+      {WM_CLOSE, 0, 0, nullptr, WM_CLOSE, 0, 0, 0, 0x74, true},
+      {WM_ACTIVATE, WA_CLICKACTIVE, 0, nullptr, WM_ACTIVATE, 0, 0, 0, 0x74, true},
+      {WM_ACTIVATE, WA_ACTIVE, 0, nullptr, 0, 0, 0, 0, 0x74, false},
+      {WM_VKEYTOITEM, 0x20041, self, nullptr, EVENT_GADGET, 71, 0, 0, 0x41, false},
+      {WM_USER, spin, 55, nullptr, EVENT_GADGET, 55, 0, 0, 0x41, false},
+      {WM_USER, tree, l(8, 516), nullptr, WM_RBUTTONDOWN, 8, 0, 0, 0x41, false},
+      {WM_USER, tab, l(6, EVENT_GADGET), nullptr, EVENT_GADGET, 6, 0, 0, 0x41, false},
+      {WM_USER, 0xF1F5, 5, nullptr, 0, 0, 0, 0, 0x41, false},
+      {WM_PARENTNOTIFY, WM_RBUTTONDOWN, l(10, 20), nullptr, WM_RBUTTONDOWN, 0, 10, 20, 0x41, false},
+      {WM_PARENTNOTIFY, WM_LBUTTONDOWN, l(10, 20), "panelevent", 0, 0, 10, 20, 0x41, false},
+      {WM_PARENTNOTIFY, WM_LBUTTONDOWN, l(10, 20), "eventmousebutton", 0, 0, 0, 0, 0x41, false},
+      {WM_PARENTNOTIFY, WM_MBUTTONDOWN, l(10, 20), nullptr, WM_MBUTTONDOWN, 0, 10, 20, 0x41, false},  // swallowed once only
+      {WM_PARENTNOTIFY, WM_CREATE, l(10, 20), nullptr, 0, 0, 0, 0, 0x41, false},
+      {WM_SYSKEYDOWN, VK_F10, 0, nullptr, WM_SYSKEYDOWN, 0, 0, 0, 0x41, false}};
+  // clang-format on
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << "message " << row.message << ", wParam " << row.wparam);
+    if (row.prop != nullptr) SetPropA(window_, row.prop, reinterpret_cast<HANDLE>(1));
+    EventSlotAStore(window_, row.message, row.wparam, row.lparam);
+    EXPECT_EQ(EventPoll(), row.code);
+    RemovePropA(window_, "panelevent");
+    EXPECT_EQ(std::tuple(EventSourceId(), EventMouseX(), EventMouseY(), EventDetail()),
+              std::tuple(row.id, row.x, row.y, row.detail));
+    EXPECT_EQ(EventSourceWindow(), row.window ? window_ : nullptr);
+    EXPECT_EQ(EventRawWParam(), row.wparam);
+    EXPECT_EQ(EventRawLParam(), static_cast<std::uint64_t>(row.lparam));
+    EXPECT_EQ(EventTreeGadgetTake(), row.wparam == tree ? 8 : 0);
+  }
+  GadgetUnregister(71);
+}
+
+// A real click reports where it hit the client area; a resize the new client size (at once).
+TEST_F(EventTest, ARealClickGivesItsClientPosition_AResizeItsClientSize) {
+  POINT at = {37, 41};
+  ClientToScreen(window_, &at);
+  ASSERT_TRUE(HostClick(at.x, at.y));
+  PollUntil([](std::int32_t code) { return code == WM_LBUTTONDOWN; });
+  EXPECT_EQ(std::tuple(EventMouseX(), EventMouseY(), EventSourceWindow()),
+            std::tuple(37, 41, window_));
+  SetWindowPos(window_, nullptr, 0, 0, 333, 222, SWP_NOMOVE | SWP_NOZORDER);
+  RECT client = {};
+  GetClientRect(window_, &client);
+  EXPECT_EQ(EventSizeWidth() * 10000 + EventSizeHeight(), client.right * 10000 + client.bottom);
+}
+
+// The window-procedure hook answers WM_TIMER 5 itself; the post-dispatch hook records what it is
+// given.
+std::vector<std::tuple<HWND, UINT, WPARAM, LPARAM, DWORD, std::uint64_t>> dispatched;
+std::int64_t AnswerTimerFive(HWND, UINT message, WPARAM wparam, LPARAM) {
+  return message == WM_TIMER && wparam == 5 ? 77 : 0;
+}
+void Record(HWND window, UINT message, WPARAM wparam, LPARAM lparam, DWORD time, std::uint64_t pt) {
+  if (message == WM_APP) dispatched.emplace_back(window, message, wparam, lparam, time, pt);
+}
+
+TEST_F(EventTest, HooksOfTheirOwnKindAreCalledUntilTurnedOff) {
+  const auto timer = [](WPARAM id) {  // the answer, and the event it gave
+    const LRESULT answer = SendMessageA(window_, WM_TIMER, id, 0);
+    return answer * 1000 + EventPoll();
+  };
+  // Each call turns a hook on or off, then WM_TIMER 5 tells whether the hook answered it.
+  // clang-format off
+  const std::pair<std::function<int()>, LRESULT> rows[] = {
+      {[] { return MessageHookSet(AnswerTimerFive, HOOK_POST_DISPATCH) + 1; }, 275},
+      {[] { return MessageHookSet(AnswerTimerFive, HOOK_WINDOW_PROC); }, 77000},
+      {[] { return MessageHookClear(HOOK_WINDOW_PROC); }, 275},
+      {[] { return MessageHookSet(AnswerTimerFive, HOOK_WINDOW_PROC); }, 77000},
+      {[] { return MessageHookSet(nullptr, HOOK_WINDOW_PROC); }, 275}};
+  // clang-format on
+  for (const auto& [call, answer] : rows) {
+    EXPECT_EQ(call(), 1) << answer;
+    EXPECT_EQ(timer(5), answer);
+    EXPECT_EQ(timer(6), WM_TIMER);  // a zero answer goes on as usual
+  }
+  EXPECT_EQ(MessageHookSet(Record, HOOK_WINDOW_PROC) + MessageHookSet(nullptr, 2), 0);
+  ASSERT_EQ(MessageHookSet(Record, HOOK_POST_DISPATCH), 1);
+  SetCursorPos(123, 45);
+  PostMessageA(window_, WM_APP, 3, 4);
+  PollUntil([](std::int32_t) { return !dispatched.empty(); });
+  const MSG* record = EventMessageRecord();  // the message the hook was just given
+  EXPECT_EQ(record->message, UINT{WM_APP});
+  const std::uint64_t point = 123 | std::uint64_t{45} << 32;
+  EXPECT_EQ(dispatched, (decltype(dispatched){{window_, WM_APP, 3, 4, record->time, point}}));
+  EXPECT_EQ(MessageHookSet(nullptr, HOOK_POST_DISPATCH), 1);
+  PostMessageA(window_, WM_APP, 3, 4);
+  PollDrain();
+  EXPECT_EQ(dispatched.size(), 1u);
 }
 
 int sleeps = 0;

@@ -24,20 +24,22 @@ namespace {
 
 HWND window = nullptr;
 
-// A picture made with no current window gets no control; its id is taken all the same, and
-// the null window must not be taken for id 0.
-TEST(Registries, AGadgetWithoutAWindowTakesItsIdAndNoOther) {
-  window = WindowOpen("1", 0, 0, 200, 200, WS_VISIBLE | WS_OVERLAPPEDWINDOW, 0, nullptr);
+// A picture made with no current window gets no control and registers nothing: the gadget
+// that held its id stays. Id 0 is an id like any other.
+TEST(Registries, APictureWithoutAControlKeepsTheGadgetOfItsId_IdZeroIsAnId) {
+  window = WindowOpen("1", 0, 0, 200, 200,
+                      WS_VISIBLE | WS_OVERLAPPEDWINDOW | WINDOW_STYLE_TABSTOP_REQUEST, 0, nullptr);
   ASSERT_NE(window, nullptr) << "no display?";
   HWND five = PictureGadgetCreate(5, 0, 0, 26, 26, nullptr, 0, SS_BITMAP);
   CurrentWindowSet(nullptr);
+  EXPECT_EQ(PictureGadgetCreate(5, 0, 0, 26, 26, nullptr, 0, SS_BITMAP), nullptr);
   EXPECT_EQ(PictureGadgetCreate(7, 0, 0, 26, 26, nullptr, 0, SS_BITMAP), nullptr);
   CurrentWindowSet(window);
   HWND zero = PictureGadgetCreate(0, 0, 0, 26, 26, nullptr, 0, SS_BITMAP);
-  EXPECT_EQ(HandleListCount(GadgetRegistryGet()), 6u);  // 7 holds its id too
-  EXPECT_EQ(std::tuple(GadgetWindowOf(0), GadgetIdOf(zero), GadgetWindowOf(5), GadgetIdOf(nullptr)),
-            std::tuple(zero, 0, five, 0));
-  GadgetFree(7);
+  EXPECT_EQ(HandleListCount(GadgetRegistryGet()), 4u);
+  EXPECT_EQ(std::tuple(GadgetWindowOf(0), GadgetIdOf(zero), GadgetWindowOf(5), IsWindow(five),
+                       GadgetIdOf(nullptr)),
+            std::tuple(zero, 0, five, TRUE, 0));
   EXPECT_EQ(GadgetWindowOf(0), zero);
   GadgetFree(0);
   EXPECT_FALSE(IsWindow(zero));
@@ -52,8 +54,12 @@ TEST(Registries, ARecordIsEnteredWholeOrNotAtAll) {
     EXPECT_EQ(ColourEntryAdd(reinterpret_cast<HWND>(0x5100), 0x5200, 2), 0);
     allocations_left = fail_at % 2;
     EXPECT_EQ(GadgetRegister(9, reinterpret_cast<HWND>(0x5200)), 0);
+    allocations_left = fail_at % 2;
+    TabStopEnrol(window, 9);
     allocations_left = -1;
-    EXPECT_EQ(HandleListCount(ColourRegistryGet()) + HandleListCount(GadgetRegistryGet()), 0u);
+    EXPECT_EQ(HandleListCount(ColourRegistryGet()) + HandleListCount(GadgetRegistryGet()) +
+                  HandleListCount(TabStopRegistryGet()),
+              0u);
   }
 }
 

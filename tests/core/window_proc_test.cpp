@@ -88,7 +88,8 @@ TEST_F(WindowProc, ControlsArePaintedFromTheirEntriesAndWithoutOneAsTheSystemPai
 
 TEST_F(WindowProc, TheBrushIsKeptForTheSameColourWindowAndMessageAndReplacedOtherwise) {
   HWND control = Make("Static", SS_LEFT, 22);
-  ColourEntryAdd(control, kGreen, kBlue);
+  ColourEntryAdd(control, kRed, kRed);
+  ColourEntryAdd(control, kGreen, kBlue);  // updates the entry
   auto ask = [&](UINT message) {
     return reinterpret_cast<HBRUSH>(SendMessageA(
         window_, message, reinterpret_cast<WPARAM>(screen_), reinterpret_cast<LPARAM>(control)));
@@ -161,17 +162,20 @@ TEST_F(WindowProc, ColoursThatLookLikeKeysAreNotKeys) {
   EXPECT_EQ(GadgetColourGet(40, COLOUR_GET_GADGET_FRONT), 0);
 }
 
-TEST_F(WindowProc, SizeLimitsApplyOnlyWhileTheFlagIsOne) {
+// Limits apply one by one: with the maxima removed, the window still grows.
+TEST_F(WindowProc, SizeLimitsApplyOnlyWhileTheFlagIsOneAndOnlyThoseThatAreSet) {
   // clang-format off
   const std::pair<const char*, std::intptr_t> limits[] = {
       {PROP_MINIMAL_WIDTH, 260}, {PROP_MINIMAL_HEIGHT, 220}, {PROP_MAXIMAL_WIDTH, 420}, {PROP_MAXIMAL_HEIGHT, 350}};
   for (const auto& [name, value] : limits) SetPropA(window_, name, reinterpret_cast<HANDLE>(value));
-  const struct { std::intptr_t flag; SIZE asked, got; } rows[] = {  // flag -1: no property yet
+  const struct { std::intptr_t flag; SIZE asked, got; const char* removed = nullptr; } rows[] = {  // flag -1: no property yet
       {-1, {150, 120}, {150, 120}}, {1, {150, 120}, {260, 220}}, {1, {600, 500}, {420, 350}},
-      {2, {150, 120}, {150, 120}}, {0, {600, 500}, {600, 500}}};
+      {2, {150, 120}, {150, 120}}, {0, {600, 500}, {600, 500}}, {1, {600, 500}, {600, 350}, PROP_MAXIMAL_WIDTH},
+      {1, {600, 500}, {600, 500}, PROP_MAXIMAL_HEIGHT}, {1, {150, 120}, {150, 220}, PROP_MINIMAL_WIDTH}};
   // clang-format on
   for (const auto& row : rows) {
     if (row.flag >= 0) SetPropA(window_, PROP_MINMAX_FLAG, reinterpret_cast<HANDLE>(row.flag));
+    if (row.removed != nullptr) RemovePropA(window_, row.removed);
     SetWindowPos(window_, nullptr, 0, 0, row.asked.cx, row.asked.cy, SWP_NOMOVE | SWP_NOZORDER);
     RECT frame = {};
     GetWindowRect(window_, &frame);
@@ -179,24 +183,45 @@ TEST_F(WindowProc, SizeLimitsApplyOnlyWhileTheFlagIsOne) {
               std::pair(row.got.cx, row.got.cy))
         << row.flag;
   }
+  SetPropA(window_, PROP_MINMAX_FLAG, nullptr);
+  SetWindowPos(window_, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
 }
 
-TEST_F(WindowProc, RealClicksStepAScrollBarAndAtZeroTheWindowsOwnBarToo) {
+// Only a scroll-bar control moves its bar, and the window's own bar moves only for messages
+// from itself (no control): a trackbar or an up-down moves neither. Rows in order.
+TEST_F(WindowProc, ScrollMessagesMoveOnlyTheBarTheyCameFrom) {
   SetScrollRange(window_, SB_HORZ, 0, 100, TRUE);  // the window's own bar appears
   HWND bar = Make("ScrollBar", SBS_HORZ, 50, 120);
   SetScrollRange(bar, SB_CTL, 0, 100, TRUE);
+  HWND others[] = {Make(TRACKBAR_CLASSA, 0, 51, 150), Make(UPDOWN_CLASSA, 0, 52, 180)};
+  const auto thumb = [](int code, int position) { return MAKEWPARAM(code, position); };
+  // clang-format off
+  const struct { HWND from; WPARAM code; int control, own; } rows[] = {
+      {bar, SB_LINEDOWN, 1, 0}, {bar, thumb(SB_THUMBTRACK, 37), 37, 0}, {bar, thumb(SB_THUMBPOSITION, 0), 0, 0},
+      {bar, SB_LINEDOWN, 1, 0}, {nullptr, thumb(SB_THUMBTRACK, 20), 1, 20}, {nullptr, SB_LINEUP, 1, 19},
+      {nullptr, SB_PAGEDOWN, 1, 29}, {nullptr, SB_ENDSCROLL, 1, 29}, {others[0], SB_LINEDOWN, 1, 29},
+      {others[1], thumb(SB_THUMBPOSITION, 5), 1, 29}, {nullptr, thumb(SB_THUMBPOSITION, 0), 1, 0},
+      {others[0], SB_PAGEDOWN, 1, 0}};
+  // clang-format on
+  for (const auto& row : rows) {
+    SendMessageA(window_, WM_HSCROLL, row.code, reinterpret_cast<LPARAM>(row.from));
+    EXPECT_EQ(std::pair(GetScrollPos(bar, SB_CTL), GetScrollPos(window_, SB_HORZ)),
+              std::pair(row.control, row.own))
+        << &row - rows;
+  }
+  SetScrollPos(bar, SB_CTL, 0, TRUE);
   RECT r = {};
   GetWindowRect(bar, &r);
   // clang-format off
-  const struct { int x, page_step, control, own; } clicks[] = {  // arrow, arrow, page, page
-      {r.right - 5, 0, 1, 1}, {r.right - 5, 0, 2, 1}, {r.right - 40, 0, 12, 1}, {r.right - 40, 4, 16, 1}};
+  const struct { int x, page_step, control; } clicks[] = {  // arrow, arrow, page, page
+      {r.right - 5, 0, 1}, {r.right - 5, 0, 2}, {r.right - 40, 0, 12}, {r.right - 40, 4, 16}};
   // clang-format on
-  for (const auto& click : clicks) {
+  for (const auto& click : clicks) {                                   // real clicks on it
     if (click.page_step != 0) ScrollPageStepSet(50, click.page_step);  // by gadget id
     ASSERT_TRUE(HostClick(click.x, (r.top + r.bottom) / 2));
     PollUntil([](std::int32_t code) { return code == WM_HSCROLL; });
-    EXPECT_EQ(GetScrollPos(bar, SB_CTL), click.control);
-    EXPECT_EQ(GetScrollPos(window_, SB_HORZ), click.own);
+    EXPECT_EQ(std::pair(GetScrollPos(bar, SB_CTL), GetScrollPos(window_, SB_HORZ)),
+              std::pair(click.control, 0));
   }
 }
 

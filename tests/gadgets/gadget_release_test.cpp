@@ -61,7 +61,9 @@ class GadgetRelease : public testing::Test {
 
 TEST_F(GadgetRelease, AnIdInUseIsReplaced_FreeingTwiceOrAnUnknownIdDoesNothing_ImagesStay) {
   HWND older = Gadget("Static", 3), newer = Gadget("Static", 3);
-  EXPECT_EQ(std::tuple(IsWindow(older), GadgetWindowOf(3)), std::tuple(FALSE, newer));
+  EXPECT_EQ(GadgetRegister(3, newer), 1);  // registered again as it is: it stays, once
+  EXPECT_EQ(std::tuple(IsWindow(older), GadgetWindowOf(3), IsWindow(newer)),
+            std::tuple(FALSE, newer, TRUE));
   for (GadgetId id : {3, 3, 12345}) GadgetFree(id);
   EXPECT_FALSE(IsWindow(newer));
   HBITMAP image = CreateBitmap(26, 26, 1, 32, nullptr);  // the caller's: a picture leaves it

@@ -1,4 +1,5 @@
-// Image loading: the demo's PNG flattened opaque on both branches.
+// Image loading: the demo's PNG flattened opaque on both branches, icons at the system's size,
+// and what a failed load prints and returns.
 #include <vantrel/toolkit.h>
 
 #include <gtest/gtest.h>
@@ -47,6 +48,30 @@ TEST(ImageLoad, BothBranchesGiveTheBlendOverTheLow24BitsAndFullAlpha) {
     DeleteObject(bitmap);
   }
   ImageLoaderMajorVersionOverride(0);
+}
+
+// An image that cannot be loaded prints "FAIL" once; an icon that cannot be loaded prints
+// nothing.
+TEST(ImageLoad, FailedImagesPrintFailAndGiveNull_IconsFailSilently) {
+  const std::string ico = "Z:" VANTREL_APP_DIR "/1.ico", text = "Z:" VANTREL_APP_DIR "/main.cpp";
+  // clang-format off
+  const struct { const char* name; bool icon; const char* printed; bool loaded; } rows[] = {
+      {"Z:/no/such.png", false, "FAIL\n", false}, {"", false, "FAIL\n", false}, {nullptr, false, "FAIL\n", false},
+      {text.c_str(), false, "FAIL\n", false}, {ico.c_str(), true, "", true}, {"Z:/no/such.ico", true, "", false},
+      {kPng.c_str(), true, "", false}, {nullptr, true, "", false}};
+  // clang-format on
+  for (const auto& row : rows) {
+    testing::internal::CaptureStdout();
+    HANDLE image = row.icon ? static_cast<HANDLE>(IconLoadFile(row.name))
+                            : static_cast<HANDLE>(ImageLoadFile(row.name, 0));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), row.printed) << row.name;
+    EXPECT_EQ(image != nullptr, row.loaded) << row.name;
+  }
+  ICONINFO info = {};
+  BITMAP mask = {};  // 1.ico holds 16, 24, 32 and 48 pixels: the system's size is chosen
+  GetIconInfo(IconLoadFile(ico.c_str()), &info);
+  GetObjectA(info.hbmMask, sizeof mask, &mask);
+  EXPECT_EQ(mask.bmWidth, GetSystemMetrics(SM_CXICON));
 }
 
 }  // namespace

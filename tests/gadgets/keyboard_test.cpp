@@ -1,6 +1,8 @@
 // Shortcuts and Tab navigation with real keys: per-window tables, rebinding, entry reuse, a
-// failed table, stops in id order, editors, a toolbar, 150 stops, the focus given back.
+// failed table, stops in id order, editors, a toolbar, combos, 150 stops, the focus given back
+// after reactivation and after a message box.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -218,6 +220,55 @@ TEST_F(Keyboard, AHundredAndFiftyStopsAreAllVisited_RemoveAllEndsNavigationForGo
   TabStopEnrol(window, 1151);  // does not bring the Tab keys back
   EXPECT_EQ(Press(window, "Tab"), -WM_KEYDOWN);
   EXPECT_EQ(GetFocus(), window);
+}
+
+// Tab in the edit of a drop-down combo or an image combo steps from that gadget; a stop enrolled
+// again (an image combo enrols itself) is still one stop.
+TEST_F(Keyboard, TabInsideACombosEditStepsFromTheCombo_AStopEnrolledTwiceIsOneStop) {
+  HWND window = Open(340);
+  HWND edit = FindWindowExA(Gadget(31, "ComboBox", CBS_DROPDOWN), nullptr, "Edit", nullptr);
+  HWND plain = Gadget(32, "Edit", 0, 0, 30);
+  TabStopEnrol(window, 32);
+  HWND image = ImageComboCreate(33, 0, 60, 80, 100, 16, CBS_DROPDOWN);
+  TabStopEnrol(window, 33);
+  HWND image_edit = reinterpret_cast<HWND>(SendMessageA(image, CBEM_GETEDITCONTROL, 0, 0));
+  // clang-format off
+  const Row rows[] = {{edit, "Tab", TABSTOP_NEXT, plain}, {plain, "Tab", TABSTOP_NEXT, image_edit},
+                      {image_edit, "Tab", TABSTOP_NEXT, edit}, {image_edit, "shift+Tab", TABSTOP_PREVIOUS, plain}};
+  // clang-format on
+  for (const Row& row : rows) Expect(row);
+}
+
+// Closes the message box of this thread once it is shown, noting its caption and text.
+std::string box_caption, box_text;
+WPARAM box_button = IDOK;
+void CALLBACK BoxClose(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND box = FindWindowA("#32770", nullptr);
+  if (box == nullptr || GetWindowThreadProcessId(box, nullptr) != GetCurrentThreadId()) return;
+  KillTimer(nullptr, timer);
+  char text[16] = {};
+  GetWindowTextA(box, text, sizeof text);
+  box_caption = text;
+  GetWindowTextA(GetDlgItem(box, 0xFFFF), text, sizeof text);
+  box_text = text;
+  PostMessageA(box, WM_COMMAND, box_button, 0);
+}
+
+TEST_F(Keyboard, AMessageBoxShowsEmptyTextsAsASpace_GivesItsButton_AndTheFocusBack) {
+  // clang-format off
+  const struct { const char* title; const char* text; std::int64_t flags; HWND owner, focus; const char* caption; const char* shown; WPARAM button; } rows[] = {
+      {"", "", 0, window_, At(1), " ", " ", IDOK}, {"T", "x", MB_OKCANCEL, nullptr, At(2), "T", "x", IDCANCEL},
+      {nullptr, nullptr, 0x100000000 | MB_YESNO, window_, nullptr, " ", " ", IDNO}};  // low 32 bits
+  // clang-format on
+  for (const auto& row : rows) {
+    SetForegroundWindow(window_);
+    SetFocus(row.focus);
+    box_button = row.button;
+    SetTimer(nullptr, 0, 20, BoxClose);
+    EXPECT_EQ(MessageShow(row.title, row.text, row.flags, row.owner), std::int64_t(row.button));
+    EXPECT_EQ(std::tuple(box_caption, box_text, GetFocus()),
+              std::tuple(std::string(row.caption), std::string(row.shown), row.focus));
+  }
 }
 
 TEST_F(Keyboard, TheGadgetLastReachedByTabGetsTheFocusBackOnReactivation) {
