@@ -186,35 +186,25 @@ TEST_F(EventTest, EachParkedMessageGivesItsCodeAndFields) {
   const auto l = [](int low, int high) { return static_cast<LPARAM>(MAKELPARAM(low, high)); };
   GadgetRegister(71, window_);  // stands in for a list box
   const auto self = reinterpret_cast<LPARAM>(window_);
-  const std::uint64_t tab = TAB_NOTIFY, tree = TREE_CLICK, spin = SPIN_NOTIFY;
+  const std::uint64_t tab = TAB_NOTIFY, tree = TREE_CLICK, spin = SPIN_NOTIFY, pn = WM_PARENTNOTIFY;
+  // prop: set to 1 first; a mouse button after the one swallowed counts again.
   // clang-format off
   const struct { UINT message; WPARAM wparam; LPARAM lparam; const char* prop; std::int32_t code; std::int64_t id, x, y, detail; bool window; } rows[] = {
-      {WM_MOUSEMOVE, MK_SHIFT, l(-5, 300), nullptr, WM_MOUSEMOVE, 0, 65531, 300, MK_SHIFT, true},
-      {WM_MOUSEWHEEL, MAKEWPARAM(0, 120), l(7, 8), nullptr, WM_MOUSEWHEEL, 0, 7, 8, 120 << 16, true},
-      {WM_RBUTTONDOWN, 77, -1, nullptr, WM_RBUTTONDOWN, 77, 65535, 65535, 77, true},
-      {WM_MBUTTONDOWN, 77, l(3, 4), nullptr, WM_MBUTTONDOWN, 0, 3, 4, 77, true},
-      {WM_LBUTTONUP, MK_CONTROL, l(5, 6), nullptr, WM_LBUTTONUP, 0, 5, 6, MK_CONTROL, true},
-      {WM_KEYDOWN, 0x10074, 0, nullptr, WM_KEYDOWN, 0, 0, 0, 0x74, true},
-      {WM_KEYUP, 0x10075, 0, nullptr, WM_KEYUP, 0x75, 0, 0, 0x74, true},
-      {WM_TIMER, 9, 0, nullptr, WM_TIMER, 9, 0, 0, 0x74, true},
-      {WM_CLOSE, 0, 0, nullptr, WM_CLOSE, 0, 0, 0, 0x74, true},
-      {WM_ACTIVATE, WA_CLICKACTIVE, 0, nullptr, WM_ACTIVATE, 0, 0, 0, 0x74, true},
-      {WM_ACTIVATE, WA_ACTIVE, 0, nullptr, 0, 0, 0, 0, 0x74, false},
-      {WM_VKEYTOITEM, 0x20041, self, nullptr, EVENT_GADGET, 71, 0, 0, 0x41, false},
-      {WM_USER, spin, 55, nullptr, EVENT_GADGET, 55, 0, 0, 0x41, false},
-      {WM_USER, tree, l(8, 516), nullptr, WM_RBUTTONDOWN, 8, 0, 0, 0x41, false},
-      {WM_USER, tab, l(6, EVENT_GADGET), nullptr, EVENT_GADGET, 6, 0, 0, 0x41, false},
-      {WM_USER, 0xF1F5, 5, nullptr, 0, 0, 0, 0, 0x41, false},
-      {WM_PARENTNOTIFY, WM_RBUTTONDOWN, l(10, 20), nullptr, WM_RBUTTONDOWN, 0, 10, 20, 0x41, false},
-      {WM_PARENTNOTIFY, WM_LBUTTONDOWN, l(10, 20), "panelevent", 0, 0, 10, 20, 0x41, false},
-      {WM_PARENTNOTIFY, WM_LBUTTONDOWN, l(10, 20), "eventmousebutton", 0, 0, 0, 0, 0x41, false},
-      {WM_PARENTNOTIFY, WM_MBUTTONDOWN, l(10, 20), nullptr, WM_MBUTTONDOWN, 0, 10, 20, 0x41, false},  // swallowed once only
-      {WM_PARENTNOTIFY, WM_CREATE, l(10, 20), nullptr, 0, 0, 0, 0, 0x41, false},
-      {WM_SYSKEYDOWN, VK_F10, 0, nullptr, WM_SYSKEYDOWN, 0, 0, 0, 0x41, false}};
+      {WM_MOUSEMOVE, MK_SHIFT, l(-5, 300), 0, WM_MOUSEMOVE, 0, 65531, 300, MK_SHIFT, 1}, {WM_MOUSEWHEEL, MAKEWPARAM(0, 120), l(7, 8), 0, WM_MOUSEWHEEL, 0, 7, 8, 120 << 16, 1},
+      {WM_RBUTTONDOWN, 77, -1, 0, WM_RBUTTONDOWN, 77, 65535, 65535, 77, 1}, {WM_MBUTTONDOWN, 77, l(3, 4), 0, WM_MBUTTONDOWN, 0, 3, 4, 77, 1},
+      {WM_LBUTTONUP, MK_CONTROL, l(5, 6), 0, WM_LBUTTONUP, 0, 5, 6, MK_CONTROL, 1}, {WM_KEYDOWN, 0x10074, 0, 0, WM_KEYDOWN, 0, 0, 0, 0x74, 1},
+      {WM_KEYUP, 0x10075, 0, 0, WM_KEYUP, 0x75, 0, 0, 0x74, 1}, {WM_TIMER, 9, 0, 0, WM_TIMER, 9, 0, 0, 0x74, 1},
+      {WM_CLOSE, 0, 0, 0, WM_CLOSE, 0, 0, 0, 0x74, 1}, {WM_ACTIVATE, WA_CLICKACTIVE, 0, 0, WM_ACTIVATE, 0, 0, 0, 0x74, 1},
+      {WM_ACTIVATE, WA_ACTIVE, 0, 0, 0, 0, 0, 0, 0x74, 0}, {WM_VKEYTOITEM, 0x20041, self, 0, EVENT_GADGET, 71, 0, 0, 0x41, 0},
+      {WM_USER, spin, 55, 0, EVENT_GADGET, 55, 0, 0, 0x41, 0}, {WM_USER, tree, l(8, 516), 0, WM_RBUTTONDOWN, 8, 0, 0, 0x41, 0},
+      {WM_USER, tab, l(6, EVENT_GADGET), 0, EVENT_GADGET, 6, 0, 0, 0x41, 0}, {WM_USER, 0xF1F5, 5, 0, 0, 0, 0, 0, 0x41, 0},
+      {pn, WM_RBUTTONDOWN, l(10, 20), 0, WM_RBUTTONDOWN, 0, 10, 20, 0x41, 0}, {pn, WM_LBUTTONDOWN, l(10, 20), "panelevent", 0, 0, 10, 20, 0x41, 0},
+      {pn, WM_LBUTTONDOWN, l(10, 20), "eventmousebutton", 0, 0, 0, 0, 0x41, 0}, {pn, WM_MBUTTONDOWN, l(10, 20), 0, WM_MBUTTONDOWN, 0, 10, 20, 0x41, 0},
+      {pn, WM_CREATE, l(10, 20), 0, 0, 0, 0, 0, 0x41, 0}, {WM_SYSKEYDOWN, VK_F10, 0, 0, WM_SYSKEYDOWN, 0, 0, 0, 0x41, 0}};
   // clang-format on
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message() << "message " << row.message << ", wParam " << row.wparam);
-    if (row.prop != nullptr) SetPropA(window_, row.prop, reinterpret_cast<HANDLE>(1));
+    if (row.prop) SetPropA(window_, row.prop, reinterpret_cast<HANDLE>(1));
     EventSlotAStore(window_, row.message, row.wparam, row.lparam);
     EXPECT_EQ(EventPoll(), row.code);
     RemovePropA(window_, "panelevent");
@@ -273,12 +263,12 @@ TEST_F(EventTest, HooksOfTheirOwnKindAreCalledUntilTurnedOff) {
   }
   EXPECT_EQ(MessageHookSet(Record, HOOK_WINDOW_PROC) + MessageHookSet(nullptr, 2), 0);
   ASSERT_EQ(MessageHookSet(Record, HOOK_POST_DISPATCH), 1);
-  SetCursorPos(123, 45);
   PostMessageA(window_, WM_APP, 3, 4);
   PollUntil([](std::int32_t) { return !dispatched.empty(); });
   const MSG* record = EventMessageRecord();  // the message the hook was just given
   EXPECT_EQ(record->message, UINT{WM_APP});
-  const std::uint64_t point = 123 | std::uint64_t{45} << 32;
+  const std::uint64_t point = static_cast<std::uint32_t>(record->pt.x) |
+                              std::uint64_t{static_cast<std::uint32_t>(record->pt.y)} << 32;
   EXPECT_EQ(dispatched, (decltype(dispatched){{window_, WM_APP, 3, 4, record->time, point}}));
   EXPECT_EQ(MessageHookSet(nullptr, HOOK_POST_DISPATCH), 1);
   PostMessageA(window_, WM_APP, 3, 4);
