@@ -155,6 +155,26 @@ TEST_F(WindowProc, ColoursThatLookLikeKeysAreNotKeys) {
   EXPECT_EQ(GadgetColourGet(40, COLOUR_GET_GADGET_FRONT), 0);
 }
 
+// With its MDI client set, the window's unanswered messages go to DefFrameProcA, which keeps the
+// client filling the window as it is resized; without one the client keeps its size.
+TEST_F(WindowProc, AFrameClientIsResizedWithItsWindowByTheFrameProcedure) {
+  EXPECT_EQ(MainWindowProcAddress(), &MainWindowProc);
+  CLIENTCREATESTRUCT create = {nullptr, 1000};
+  HWND client = CreateWindowExA(0, "MDICLIENT", "", WS_CHILD, 0, 0, 10, 10, window_, nullptr,
+                                GetModuleHandleA(nullptr), &create);
+  for (HWND frame_client : {HWND{}, client}) {
+    EXPECT_EQ(FrameClientSet(frame_client), frame_client);
+    SetWindowPos(window_, nullptr, 0, 0, 300 + 100 * !!frame_client, 300,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    RECT inner = {}, outer = {};
+    GetClientRect(client, &inner);
+    GetClientRect(window_, &outer);
+    EXPECT_EQ(inner.right, frame_client ? outer.right : 10);
+  }
+  FrameClientSet(nullptr);
+  DestroyWindow(client);
+}
+
 // Limits apply one by one: with the maxima removed, the window still grows.
 TEST_F(WindowProc, SizeLimitsApplyOnlyWhileTheFlagIsOneAndOnlyThoseThatAreSet) {
   // clang-format off

@@ -1,10 +1,12 @@
-// Gadget registration and release, each class rule on a real control of that class.
+// Gadget registration and release: each class rule on a real control of that class, pictures
+// without a control, the registries' keys, and records entered whole or not at all.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <new>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -12,6 +14,18 @@
 #include <vantrel/toolkit.h>
 
 #include "toolkit/core/registries.h"
+
+// The nothrow allocations (the registries' nodes) fail once the count reaches 0; -1: never.
+int allocations_left = -1;
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  if (allocations_left == 0) return nullptr;
+  if (allocations_left > 0) --allocations_left;
+  try {
+    return ::operator new(size);  // so that the ordinary delete releases it
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
 
 namespace {
 
@@ -105,6 +119,39 @@ TEST_F(GadgetRelease, EachClassRuleReleasesWhatItsControlHolds) {
   EXPECT_TRUE(ImageList_SetImageCount(images, 1));  // fails on a destroyed list
   ImageList_Destroy(images);
   EXPECT_EQ(explorer_freed, std::vector<void*>{&records[0]});
+}
+
+// A picture made with no current window gets no control and registers nothing: the gadget
+// that held its id stays. Id 0 is an id like any other.
+TEST_F(GadgetRelease, APictureWithoutAControlKeepsTheGadgetOfItsId_IdZeroIsAnId) {
+  CurrentWindowSet(window_);
+  HWND five = PictureGadgetCreate(5, 0, 0, 26, 26, nullptr, 0, SS_BITMAP);
+  CurrentWindowSet(nullptr);
+  EXPECT_EQ(PictureGadgetCreate(5, 0, 0, 26, 26, nullptr, 0, SS_BITMAP), nullptr);
+  EXPECT_EQ(PictureGadgetCreate(7, 0, 0, 26, 26, nullptr, 0, SS_BITMAP), nullptr);
+  CurrentWindowSet(window_);
+  HWND zero = PictureGadgetCreate(0, 0, 0, 26, 26, nullptr, 0, SS_BITMAP);
+  EXPECT_EQ(HandleListCount(GadgetRegistryGet()), 4u);
+  EXPECT_EQ(std::tuple(GadgetWindowOf(0), GadgetIdOf(zero), GadgetWindowOf(5), IsWindow(five),
+                       GadgetIdOf(nullptr)),
+            std::tuple(zero, 0, five, TRUE, 0));
+  EXPECT_EQ(GadgetWindowOf(0), zero);
+  GadgetFree(0);
+  EXPECT_FALSE(IsWindow(zero));
+  GadgetFree(5);
+}
+
+TEST_F(GadgetRelease, ARecordIsEnteredWholeOrNotAtAll) {
+  for (int fail_at : {0, 1, 2}) {
+    SCOPED_TRACE(fail_at);
+    allocations_left = fail_at;
+    EXPECT_EQ(ColourEntryAdd(reinterpret_cast<HWND>(0x5100), 0x5200, 2), 0);
+    allocations_left = fail_at % 2;
+    EXPECT_EQ(GadgetRegister(9, reinterpret_cast<HWND>(0x5200)), 0);
+    allocations_left = fail_at % 2;
+    TabStopEnrol(window_, 9);
+    allocations_left = -1;
+  }
 }
 
 }  // namespace

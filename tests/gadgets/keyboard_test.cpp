@@ -170,7 +170,9 @@ TEST_F(Keyboard, HiddenAndDisabledStopsAreSkipped_WithoutStopsTheKeysAreStillEve
   EnableWindow(At(3), TRUE);
 }
 
-TEST_F(Keyboard, EditorsKeepTab_AFirstChildToolbarIsAStopByItsHandle) {
+// Tab in the edit of a drop-down combo or an image combo steps from that gadget; a stop enrolled
+// again (an image combo enrols itself) is still one stop.
+TEST_F(Keyboard, EditorsKeepTab_AFirstChildToolbarIsAStopByItsHandle_CombosHoldTheirEdits) {
   ASSERT_NE(LoadLibraryA("riched20.dll"), nullptr);
   WNDCLASSA editor = {};
   editor.lpfnWndProc = EditorProc;
@@ -184,13 +186,19 @@ TEST_F(Keyboard, EditorsKeepTab_AFirstChildToolbarIsAStopByItsHandle) {
   HWND edit = Gadget(13, "Edit", 0, 70, 40);
   HWND sci = Gadget(14, "Scintilla", 0, 100, 40);
   HWND alias = Gadget(LOWORD(toolbar), "Edit", 0, 130, 40);  // the id that Wine takes for it
+  HWND combo =
+      FindWindowExA(Gadget(9, "ComboBox", CBS_DROPDOWN, 160, 40), nullptr, "Edit", nullptr);
+  HWND image = ImageComboCreate(10, 190, 40, 60, 100, 16, CBS_DROPDOWN);
+  TabStopEnrol(GetParent(image), 10);
+  HWND image_edit = reinterpret_cast<HWND>(SendMessageA(image, CBEM_GETEDITCONTROL, 0, 0));
   // clang-format off
   const Row rows[] = {
       {rich, "Tab", TABSTOP_NEXT, rich}, {rich, "shift+Tab", TABSTOP_PREVIOUS, rich},
       {rich, "ctrl+Tab", TABSTOP_FORCE_NEXT, fixed}, {fixed, "Tab", TABSTOP_NEXT, edit},
       {sci, "Tab", TABSTOP_NEXT, sci}, {sci, "shift+Tab", TABSTOP_PREVIOUS, sci},
       {edit, "shift+Tab", TABSTOP_PREVIOUS, fixed}, {sci, "ctrl+Tab", TABSTOP_FORCE_NEXT, alias},
-      {alias, "Tab", TABSTOP_NEXT, toolbar}, {toolbar, "Tab", TABSTOP_NEXT, rich}};
+      {alias, "Tab", TABSTOP_NEXT, toolbar}, {toolbar, "Tab", TABSTOP_NEXT, combo},
+      {combo, "Tab", TABSTOP_NEXT, image_edit}, {image_edit, "Tab", TABSTOP_NEXT, rich}};
   // clang-format on
   for (const Row& row : rows) Expect(row);
   char text[8] = {};
@@ -222,34 +230,16 @@ TEST_F(Keyboard, AHundredAndFiftyStopsAreAllVisited_RemoveAllEndsNavigationForGo
   EXPECT_EQ(GetFocus(), window);
 }
 
-// Tab in the edit of a drop-down combo or an image combo steps from that gadget; a stop enrolled
-// again (an image combo enrols itself) is still one stop.
-TEST_F(Keyboard, TabInsideACombosEditStepsFromTheCombo_AStopEnrolledTwiceIsOneStop) {
-  HWND window = Open(340);
-  HWND edit = FindWindowExA(Gadget(31, "ComboBox", CBS_DROPDOWN), nullptr, "Edit", nullptr);
-  HWND plain = Gadget(32, "Edit", 0, 0, 30);
-  TabStopEnrol(window, 32);
-  HWND image = ImageComboCreate(33, 0, 60, 80, 100, 16, CBS_DROPDOWN);
-  TabStopEnrol(window, 33);
-  HWND image_edit = reinterpret_cast<HWND>(SendMessageA(image, CBEM_GETEDITCONTROL, 0, 0));
-  // clang-format off
-  const Row rows[] = {{edit, "Tab", TABSTOP_NEXT, plain}, {plain, "Tab", TABSTOP_NEXT, image_edit},
-                      {image_edit, "Tab", TABSTOP_NEXT, edit}, {image_edit, "shift+Tab", TABSTOP_PREVIOUS, plain}};
-  // clang-format on
-  for (const Row& row : rows) Expect(row);
-}
-
-// Closes the message box of this thread once it is shown, noting "caption|text".
+// Closes the message box once it is shown, noting "caption|text".
 std::string box_texts;
 WPARAM box_button = IDOK;
 void CALLBACK BoxClose(HWND, UINT, UINT_PTR timer, DWORD) {
   HWND box = FindWindowA("#32770", nullptr);
-  if (box == nullptr || GetWindowThreadProcessId(box, nullptr) != GetCurrentThreadId()) return;
-  KillTimer(nullptr, timer);
-  char caption[8] = {}, text[8] = {};
-  GetWindowTextA(box, caption, sizeof caption);
-  GetWindowTextA(GetDlgItem(box, 0xFFFF), text, sizeof text);
-  box_texts = std::string(caption) + "|" + text;
+  if (box == nullptr || !KillTimer(nullptr, timer)) return;
+  char texts[2][8] = {};
+  GetWindowTextA(box, texts[0], sizeof texts[0]);
+  GetWindowTextA(GetDlgItem(box, 0xFFFF), texts[1], sizeof texts[1]);
+  box_texts = std::string(texts[0]) + "|" + texts[1];
   PostMessageA(box, WM_COMMAND, box_button, 0);
 }
 
