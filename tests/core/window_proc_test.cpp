@@ -1,6 +1,6 @@
 // The main window procedure and colours through real windows: controls painted from their
-// entries (read back from the screen), the brush cache, each colour class row, size limits and
-// scroll stepping (by real clicks too).
+// entries (read back from the screen), the brush cache, each colour class row, size limits, the
+// frame procedure and scroll stepping (by real clicks too).
 #include <windows.h>
 
 #include <commctrl.h>
@@ -155,28 +155,13 @@ TEST_F(WindowProc, ColoursThatLookLikeKeysAreNotKeys) {
   EXPECT_EQ(GadgetColourGet(40, COLOUR_GET_GADGET_FRONT), 0);
 }
 
-// With its MDI client set, the window's unanswered messages go to DefFrameProcA, which keeps the
-// client filling the window as it is resized; without one the client keeps its size.
-TEST_F(WindowProc, AFrameClientIsResizedWithItsWindowByTheFrameProcedure) {
+// Limits apply one by one: with the maxima removed, the window still grows. With an MDI client
+// set, unanswered messages go to DefFrameProcA, which keeps the client filling the window.
+TEST_F(WindowProc, SizeLimitsApplyWhileTheFlagIsOneAndOnlyThoseSet_AFrameClientFillsTheWindow) {
   EXPECT_EQ(MainWindowProcAddress(), &MainWindowProc);
   CLIENTCREATESTRUCT create = {nullptr, 1000};
   HWND client = CreateWindowExA(0, "MDICLIENT", "", WS_CHILD, 0, 0, 10, 10, window_, nullptr,
                                 GetModuleHandleA(nullptr), &create);
-  for (HWND frame_client : {HWND{}, client}) {
-    EXPECT_EQ(FrameClientSet(frame_client), frame_client);
-    SetWindowPos(window_, nullptr, 0, 0, 300 + 100 * !!frame_client, 300,
-                 SWP_NOMOVE | SWP_NOZORDER);
-    RECT inner = {}, outer = {};
-    GetClientRect(client, &inner);
-    GetClientRect(window_, &outer);
-    EXPECT_EQ(inner.right, frame_client ? outer.right : 10);
-  }
-  FrameClientSet(nullptr);
-  DestroyWindow(client);
-}
-
-// Limits apply one by one: with the maxima removed, the window still grows.
-TEST_F(WindowProc, SizeLimitsApplyOnlyWhileTheFlagIsOneAndOnlyThoseThatAreSet) {
   // clang-format off
   const std::pair<const char*, std::intptr_t> limits[] = {
       {PROP_MINIMAL_WIDTH, 260}, {PROP_MINIMAL_HEIGHT, 220}, {PROP_MAXIMAL_WIDTH, 420}, {PROP_MAXIMAL_HEIGHT, 350}};
@@ -184,19 +169,25 @@ TEST_F(WindowProc, SizeLimitsApplyOnlyWhileTheFlagIsOneAndOnlyThoseThatAreSet) {
   const struct { std::intptr_t flag; SIZE asked, got; const char* removed = nullptr; } rows[] = {  // flag -1: no property yet
       {-1, {150, 120}, {150, 120}}, {1, {150, 120}, {260, 220}}, {1, {600, 500}, {420, 350}},
       {2, {150, 120}, {150, 120}}, {0, {600, 500}, {600, 500}}, {1, {600, 500}, {600, 350}, PROP_MAXIMAL_WIDTH},
-      {1, {600, 500}, {600, 500}, PROP_MAXIMAL_HEIGHT}, {1, {150, 120}, {150, 220}, PROP_MINIMAL_WIDTH}};
+      {1, {600, 500}, {600, 500}, PROP_MAXIMAL_HEIGHT}, {1, {160, 120}, {160, 220}, PROP_MINIMAL_WIDTH}};
   // clang-format on
   for (const auto& row : rows) {
     if (row.flag >= 0) SetPropA(window_, PROP_MINMAX_FLAG, reinterpret_cast<HANDLE>(row.flag));
     if (row.removed != nullptr) RemovePropA(window_, row.removed);
+    EXPECT_EQ(FrameClientSet(row.flag == 2 ? client : nullptr), row.flag == 2 ? client : nullptr);
     SetWindowPos(window_, nullptr, 0, 0, row.asked.cx, row.asked.cy, SWP_NOMOVE | SWP_NOZORDER);
-    RECT frame = {};
+    RECT frame = {}, inner = {}, outer = {};
     GetWindowRect(window_, &frame);
-    EXPECT_EQ(std::pair(frame.right - frame.left, frame.bottom - frame.top),
-              std::pair(row.got.cx, row.got.cy))
+    GetClientRect(client, &inner);
+    GetClientRect(window_, &outer);
+    EXPECT_EQ(
+        std::tuple(frame.right - frame.left, frame.bottom - frame.top, inner.right == outer.right),
+        std::tuple(row.got.cx, row.got.cy, row.flag == 2))
         << row.flag;
   }
   SetPropA(window_, PROP_MINMAX_FLAG, nullptr);
+  FrameClientSet(nullptr);
+  DestroyWindow(client);
   SetWindowPos(window_, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
 }
 
