@@ -211,7 +211,10 @@ TEST_F(WindowProc, ScrollMessagesMoveOnlyTheBarTheyCameFrom) {
       {nullptr, thumb(SB_THUMBPOSITION, 0), 0, 0, 1, 0}, {track, SB_PAGEDOWN, 0, 0, 1, 0}};
   // clang-format on
   for (const auto& row : rows) {
-    if (row.page_step != 0) ScrollPageStepSet(50, row.page_step);  // by gadget id
+    // By gadget id; an id that names no gadget sets nothing.
+    const int set =
+        row.page_step ? ScrollPageStepSet(50, row.page_step) * 10 + ScrollPageStepSet(4242, 1) : 10;
+    EXPECT_EQ(set, 10);
     const LPARAM from = reinterpret_cast<LPARAM>(row.from);
     if (row.click_x == 0) SendMessageA(window_, WM_HSCROLL, row.code, from);
     EXPECT_TRUE(row.click_x == 0 || HostClick(row.click_x, (r.top + r.bottom) / 2));

@@ -151,7 +151,7 @@ TEST_F(Keyboard, TabStepsInIdOrderFromAStopOrGoesFirstFromTheWindow) {
       {At(3), "Tab", TABSTOP_NEXT, At(1)}, {At(1), "shift+Tab", TABSTOP_PREVIOUS, At(3)},
       {At(1), "ctrl+Tab", TABSTOP_FORCE_NEXT, At(2)}, {window_, "Tab", TABSTOP_NEXT, At(1)},
       {window_, "shift+Tab", TABSTOP_PREVIOUS, At(1)},
-      {window_, "ctrl+Tab", TABSTOP_FORCE_NEXT, At(1)}};
+      {window_, "ctrl+Tab", TABSTOP_FORCE_NEXT, At(1)}, {At(7), "Tab", TABSTOP_NEXT, At(1)}};  // a gadget, no stop
   // clang-format on
   for (const Row& row : rows) Expect(row);
 }

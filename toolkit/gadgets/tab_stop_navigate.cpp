@@ -70,11 +70,7 @@ std::int64_t StopHolding(HWND focus, HWND window) {
 
 void TabStopNavigate(HWND window, unsigned command) {
   if (TabStopRegistryGet() == nullptr) return;
-  HWND focus = GetFocus();
-  if (focus == nullptr || focus == window) {
-    TabStopMove(0, window, command, TABSTOP_MODE_FIRST);
-    return;
-  }
+  HWND focus = GetFocus();  // none, or the window itself: no stop holds it, the first is focused
   // Ctrl+Tab moves on even out of an editor.
   if (command != TABSTOP_FORCE_NEXT && EditorKeepsTab(focus, command)) return;
   const std::int64_t stop = StopHolding(focus, window);
