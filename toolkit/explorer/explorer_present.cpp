@@ -139,9 +139,18 @@ void AccessDeniedShow(const ExplorerGadgetData& gadget) {
   MessageShow(title.c_str(), text.c_str(), MB_ICONERROR, nullptr);
 }
 
-// Type-ahead: the list asks which item the typed text names.
-LRESULT OnFindItem(const ExplorerGadgetData& gadget, const NMLVFINDITEMA& request) {
-  return static_cast<LRESULT>(ExplorerFindItem(gadget.entries, request.iStart, request.lvfi));
+// Type-ahead: the list asks which item the typed text names. Wine asks in UTF-16 even an
+// ANSI window, which Windows asks in its code page: both are answered.
+LRESULT OnFindItem(const ExplorerGadgetData& gadget, const NMHDR* header) {
+  if (header->code == LVN_ODFINDITEMW) {
+    const auto& request = *reinterpret_cast<const NMLVFINDITEMW*>(header);
+    const std::wstring_view typed = request.lvfi.psz != nullptr ? request.lvfi.psz : L"";
+    return static_cast<LRESULT>(
+        ExplorerFindItem(gadget.entries, request.iStart, request.lvfi.flags, typed));
+  }
+  const auto& request = *reinterpret_cast<const NMLVFINDITEMA*>(header);
+  return static_cast<LRESULT>(ExplorerFindItem(gadget.entries, request.iStart, request.lvfi.flags,
+                                               ExplorerFindText(request.lvfi.psz)));
 }
 
 }  // namespace
@@ -151,7 +160,8 @@ std::optional<LRESULT> ExplorerPresentNotify(NMHDR* header) {
   if (gadget == nullptr || gadget->entries == nullptr) return std::nullopt;
   switch (header->code) {
     case LVN_ODFINDITEMA:
-      return OnFindItem(*gadget, *reinterpret_cast<NMLVFINDITEMA*>(header));
+    case LVN_ODFINDITEMW:
+      return OnFindItem(*gadget, header);
     case LVN_GETDISPINFOA:
       OnDisplayInfo(gadget, reinterpret_cast<NMLVDISPINFOA*>(header));
       break;

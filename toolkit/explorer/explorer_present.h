@@ -10,9 +10,9 @@
 
 #include "toolkit/explorer/explorer_gadget_data.h"
 
-// Answers LVN_GETDISPINFOA, NM_DBLCLK, LVN_COLUMNCLICK and LVN_ODFINDITEMA for ExplorerCurrent;
+// Answers LVN_GETDISPINFOA, NM_DBLCLK, LVN_COLUMNCLICK and LVN_ODFINDITEM for ExplorerCurrent;
 // other codes are left alone. The window procedure's result where the code needs one (the
-// found item of LVN_ODFINDITEMA, -1 for none).
+// found item of LVN_ODFINDITEM, -1 for none).
 std::optional<LRESULT> ExplorerPresentNotify(NMHDR* header);
 
 // The Enter key pressed in list view L: opens the item that is focused and selected there now.
