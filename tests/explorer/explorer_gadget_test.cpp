@@ -332,6 +332,13 @@ TEST_F(ExplorerGadget, ViewModesSetStylesAndImageListsAndTwoOfThemDropThePattern
     EXPECT_EQ(Column(list_).size(), row.mode == 2 || row.mode == 3 ? 16u : 4u);  // reloaded
   }
   EXPECT_EQ(ExplorerViewModeSet(0, 1), 0);
+  // A list mode lists the folder again: its folders only, then its files with "..".
+  ExplorerPathSet(kMain, root_.c_str());
+  for (const auto& [mode, count] :
+       {std::pair(EXPLORER_LIST_FOLDERS, 5u), {EXPLORER_LIST_FILES, 12u}}) {
+    EXPECT_EQ(ExplorerListModeSet(kMain, mode), -1);
+    EXPECT_EQ(Column(list_).size(), count) << mode;
+  }
 }
 
 TEST_F(ExplorerGadget, AThousandCreateFreeCyclesLeaveNothingBehind) {
