@@ -69,22 +69,17 @@ std::string Open(GadgetId id, const std::string& name, int clicks = 2) {
   RECT rect = {LVIR_LABEL, 0, 0, 0};
   SendMessageA(list, LVM_GETITEMRECT, Row(list, name), reinterpret_cast<LPARAM>(&rect));
   Click(list, rect, clicks);
-  const int32_t event = clicks == 2 ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN;
   bool seen = false;
-  PollUntil([&](int32_t code) { return seen = code == event && EventSourceId() == id; });
+  PollUntil([&](int32_t code) {
+    return seen =
+               code == (clicks == 2 ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN) && EventSourceId() == id;
+  });
   return seen ? ExplorerPathGet(id) : "no event";
 }
 
-// The name of the item that is focused and selected, as Enter would open it.
-std::string Chosen(HWND list) {
-  const int item = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
-  return item >= 0 && ListView_GetItemState(list, item, LVIS_SELECTED) ? Cell(list, item, 0) : "";
-}
-
-// The timer closes each new message box: the first one with a real Enter when enter_closes.
+// A timer closes each new message box: the first one with a real Enter when enter_closes.
 std::string box_seen;  // caption and text of the last box
-int boxes = 0;
-bool enter_closes = false;
+int boxes = 0, enter_closes = 0;
 void CALLBACK CloseBox(HWND, UINT, UINT_PTR, DWORD) {
   static HWND last = nullptr;
   char caption[64] = {}, text[64] = {};
@@ -93,10 +88,8 @@ void CALLBACK CloseBox(HWND, UINT, UINT_PTR, DWORD) {
   GetWindowTextA(box, caption, sizeof caption);
   box_seen = std::string(caption) + "|" + text;
   last = box;
-  if (boxes++ == 0 && enter_closes)
-    HostKeys("Return");
-  else
-    SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+  boxes++ == 0 && enter_closes ? HostKeys("Return")
+                               : SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
 }
 
 // root_ holds sub\ (inner.txt), Old.txt\ (keep.dat), New.txt\ (b.txt), denied\ and the files of
@@ -110,6 +103,7 @@ class ExplorerGadget : public testing::Test {
       make += " && truncate -s " + std::string(file.size) + " " + file.name;
     ASSERT_TRUE(HostRun(make + " && touch -d '2021-02-01 05:03:09' *.* && echo -n 12345>" + kLong));
     WindowOpen("explorer", 0, 0, 900, 760, WS_VISIBLE | WS_OVERLAPPEDWINDOW, 0, nullptr);
+    SetTimer(nullptr, 0, 20, CloseBox);
   }
   static void TearDownTestSuite() { HostRun("rm -rf " + unix_); }
   void SetUp() override {
@@ -148,11 +142,9 @@ TEST_F(ExplorerGadget, CreationKeepsThePatternAndOptionsGiveTitlesWidthsAndFonts
     HWND gadget = ExplorerGadgetCreate(kSpare, 0, 400, 400, 200, "", given);
     HWND list = ExplorerListViewOf(kSpare);
     // The list starts 4 pixels short of the gadget and fills it from its first resize.
-    RECT rect;
-    for (const SIZE size : {SIZE{396, 196}, SIZE{250, 150}}) {
-      GetWindowRect(list, &rect);
-      EXPECT_EQ(std::pair(rect.right - rect.left, rect.bottom - rect.top),
-                std::pair(size.cx, size.cy));
+    for (RECT r = {}; const SIZE size : {SIZE{396, 196}, SIZE{250, 150}}) {
+      EXPECT_TRUE(GetWindowRect(list, &r) && r.right - r.left == size.cx &&
+                  r.bottom - r.top == size.cy);
       SetWindowPos(gadget, nullptr, 0, 0, 250, 150, SWP_NOMOVE | SWP_NOZORDER);
     }
     EXPECT_EQ(SendMessageA(list, WM_GETFONT, 0, 0) == LRESULT(font), given != nullptr);
@@ -179,11 +171,10 @@ void ExpectShellCells(HWND list, int row, const std::string& path, bool typed) {
   SHGetFileInfoA(path.c_str(), 0, &shell, sizeof shell, SHGFI_TYPENAME);
   EXPECT_EQ(Cell(list, row, 2), path == ".." ? " " : typed ? shell.szTypeName : "") << path;
   SHGetFileInfoA(path.c_str(), 0, &shell, sizeof shell, SHGFI_SYSICONINDEX);
-  LVITEMA icon{};
-  icon.mask = LVIF_IMAGE;
-  icon.iItem = row;
-  EXPECT_TRUE(ListView_GetItem(list, &icon) && icon.iImage == shell.iIcon) << path;
-  EXPECT_TRUE(icon.iImage != 0 || typed) << path;  // files of a type without icon have 0
+  LVITEMA icon = {LVIF_IMAGE, row, 0, 0, 0, nullptr, 0, 0, 0, 0, 0, 0, nullptr, nullptr, 0};
+  // Files of a type without icon have 0.
+  EXPECT_TRUE(ListView_GetItem(list, &icon) && icon.iImage == shell.iIcon &&
+              (icon.iImage || typed));
 }
 
 // In a folder, with a pattern (which the scan puts into every entry's path) and in the drives.
@@ -203,11 +194,8 @@ TEST_F(ExplorerGadget, CellsShowNamesSizesTypesDatesAndIconsUnderEveryKindOfPath
   }
   EXPECT_EQ(Cell(list_, Row(list_, kLong), 0, 10), kLong.substr(0, 9));  // cut to the buffer
   ExplorerPathSet(kMain, "\\");
-  ASSERT_GT(ListView_GetItemCount(list_), 0);
-  for (int row = 0; row < ListView_GetItemCount(list_); ++row) {
-    EXPECT_EQ(Cell(list_, row, 3), "");
+  for (int row = 0; row < ListView_GetItemCount(list_); ++row)
     ExpectShellCells(list_, row, Cell(list_, row, 0), true);
-  }
 }
 
 TEST_F(ExplorerGadget, DoubleClicksMoveUpDownAndAcrossDrivesInOneGadgetOfTwo) {
@@ -215,7 +203,7 @@ TEST_F(ExplorerGadget, DoubleClicksMoveUpDownAndAcrossDrivesInOneGadgetOfTwo) {
   ASSERT_EQ(Open(kMain, "sub"), root_ + "sub\\");
   ASSERT_EQ(Open(kMain, ".."), root_);
   EXPECT_EQ(Open(kMain, "sub", 1), root_);
-  EXPECT_EQ(ExplorerSelectedIndexGet(kMain), Row(list_, "sub"));
+  EXPECT_TRUE(Until([&] { return ExplorerSelectedIndexGet(kMain) == Row(list_, "sub"); }));
   ASSERT_EQ(ExplorerPathSet(kMain, "C:\\"), -1);
   ASSERT_EQ(Open(kMain, ".."), "\\");
   EXPECT_EQ(Open(kMain, "C:\\"), "C:\\");
@@ -230,18 +218,20 @@ TEST_F(ExplorerGadget, TypeAheadFindsByPrefixAndEnterOpensTheChosenItemOnce) {
   ExplorerColumnSort(kMain, 1);  // by size: "..", the folders, then kFiles in their order
   EXPECT_EQ(Open(kMain, "s1048576.bin", 1), root_);
   const auto keys = [&](const std::string& xdotool, const std::string& chosen) {
-    Sleep(2 * GetDoubleClickTime());  // letters typed within a moment are one text
-    HostRun("xdotool " + xdotool);
-    PollDrain();  // every key handled, not only the first that makes the choice
-    return Until([&] { return Chosen(list_) == chosen; });
+    HostRun("sleep 1; xdotool " + xdotool);  // letters typed within a moment are one text
+    PollDrain();        // every key handled, not only the first that makes the choice
+    return Until([&] {  // the item focused and selected, as Enter would open it
+      const int item = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
+      return (item >= 0 && ListView_GetItemState(list_, item, LVIS_SELECTED) ? Cell(list_, item, 0)
+                                                                             : "") == chosen;
+    });
   };
+  // Nothing starts with q: the choice stays. Enter with nothing chosen: no move.
   // clang-format off
   const struct { const char *xdotool, *chosen; std::string path; } steps[] = {
-      {"type a", "a.txt", root_}, {"type S1024", "s1024.bin", root_},
-      {"key q Down", "s1048575.bin", root_},  // nothing starts with q: the choice stays
-      {"type sub", "sub", root_}, {"key Return", "", root_ + "sub\\"},
-      {"key Home", "..", root_ + "sub\\"}, {"key Return", "", root_},
-      {"key Return", "", root_}, {"type a.", "a.txt", root_}};  // nothing chosen: no move
+      {"type a", "a.txt", root_}, {"type S1024", "s1024.bin", root_}, {"key q Down", "s1048575.bin", root_},
+      {"key n", "New.txt", root_}, {"key Return", "", root_ + "New.txt\\"}, {"key Home", "..", root_ + "New.txt\\"},
+      {"key Return", "", root_}, {"key Return", "", root_}, {"key a", "a.txt", root_}, {"key n", "New.txt", root_}};
   // clang-format on
   for (const auto& step : steps) {
     EXPECT_TRUE(keys(step.xdotool, step.chosen)) << step.xdotool;
@@ -249,13 +239,10 @@ TEST_F(ExplorerGadget, TypeAheadFindsByPrefixAndEnterOpensTheChosenItemOnce) {
   }
   // The release of the Enter that closes the refusal's box must not open the item again.
   ExplorerProbeFunctionSet([](const ExplorerGadgetData*, std::string_view) { return 0; });
-  boxes = 0, enter_closes = true;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 20, CloseBox);
-  EXPECT_TRUE(keys("type sub", "sub"));
+  boxes = 0, enter_closes = 1;
   HostKeys("Return");
   EXPECT_TRUE(Until([&] { return boxes == 1 && FindWindowA("#32770", nullptr) == nullptr; }));
-  EXPECT_TRUE(keys("type a.", "a.txt"));
-  KillTimer(nullptr, timer);
+  EXPECT_TRUE(keys("key a", "a.txt"));
   ExplorerProbeFunctionSet(nullptr);
   EXPECT_EQ(std::pair(boxes, ExplorerPathGet(kMain)), std::pair(1, root_));
 }
@@ -289,16 +276,12 @@ TEST_F(ExplorerGadget, PatternsCarryIntoFoldersFallBackToDotDotAndFailedMovesCha
   EXPECT_EQ(Column(list_), Names{"b.txt"});
   ExplorerPathSet(kMain, txt.c_str());
   const Names shown = Column(list_);
-  // Wine run as root ignores Unix rights, so the probe's refusal (0) is stood in for.
-  // A folder that vanishes between the probe and the scan: the move fails as well.
-  for (const int32_t probe : {PROBE_ACCESS_DENIED, PROBE_OK}) {
-    static int32_t probed;
-    probed = probe;
-    ExplorerProbeFunctionSet([](const ExplorerGadgetData*, std::string_view) { return probed; });
-    boxes = 0, enter_closes = false;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 20, CloseBox);
+  // Wine run as root ignores Unix rights, so the probe's refusal (0) is stood in for. A folder
+  // that vanishes between the probe and the scan (a probe that says yes): the move fails too.
+  for (static int32_t probe : {PROBE_ACCESS_DENIED, PROBE_OK}) {
+    ExplorerProbeFunctionSet([](const ExplorerGadgetData*, std::string_view) { return probe; });
+    boxes = enter_closes = 0;
     EXPECT_EQ(ExplorerPathSet(kMain, (root_ + "gone\\*.txt").c_str()), 0);
-    KillTimer(nullptr, timer);
     EXPECT_EQ(std::pair(boxes, ExplorerPathGet(kMain)), std::pair(probe ? 0 : 1, root_));
     EXPECT_EQ(Column(list_), shown);
   }
@@ -307,8 +290,7 @@ TEST_F(ExplorerGadget, PatternsCarryIntoFoldersFallBackToDotDotAndFailedMovesCha
   EXPECT_EQ(ExplorerPathSet(kMain, (root_ + "nowhere").c_str()), 0);
   EXPECT_EQ(Open(kMain, "a.txt"), root_);  // a file is no folder to move into
   // The pattern stays with the path it belongs to, so the folder still lists when sorted.
-  ExplorerColumnSort(kMain, 0);
-  ExplorerColumnSort(kMain, 0);
+  for (int twice = 0; twice < 2; ++twice) ExplorerColumnSort(kMain, 0);
   EXPECT_EQ(Column(list_), shown);
   ASSERT_EQ(Open(kMain, "Old.txt"), root_ + "Old.txt\\");
   EXPECT_EQ(Column(list_), Names{".."});
@@ -350,17 +332,16 @@ TEST_F(ExplorerGadget, AThousandCreateFreeCyclesLeaveNothingBehind) {
       ImageComboCreate(kOther, 0, 0, 100, 100, 16, CBS_DROPDOWNLIST);
       for (GadgetId id : {kSpare, kOther}) GadgetFree(id);
     }
-    HANDLE heaps[64];
-    std::array<int64_t, 3> used = {GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS),
-                                   GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), 0};
+    HANDLE heaps[64], self = GetCurrentProcess();
+    std::array<int64_t, 3> used = {GetGuiResources(self, GR_GDIOBJECTS),
+                                   GetGuiResources(self, GR_USEROBJECTS), 0};
     for (DWORD h = 0, n = GetProcessHeaps(64, heaps); h < std::min<DWORD>(n, 64); ++h)
       for (PROCESS_HEAP_ENTRY e = {}; HeapWalk(heaps[h], &e);)
         used[2] += e.wFlags & PROCESS_HEAP_ENTRY_BUSY ? e.cbData : 0;
     return used;
   };
   const auto warm = cycles(100), done = cycles(1000);
-  EXPECT_LE(done[0] - warm[0], 10);
-  EXPECT_LE(done[1] - warm[1], 10);
+  EXPECT_LE(std::max(done[0] - warm[0], done[1] - warm[1]), 10);
   EXPECT_LT(done[2] - warm[2], 64 << 10);  // one image list a cycle grew it by 192 KB
 }
 
@@ -369,9 +350,7 @@ TEST_F(ExplorerGadget, AThousandCreateFreeCyclesLeaveNothingBehind) {
 TEST_F(ExplorerGadget, ExplorersInitialiseComOnTheirThreadAndLeaveTheApplicationsOwnAlone) {
   const int none = -1, sta = COINIT_APARTMENTTHREADED, mta = COINIT_MULTITHREADED;
   // clang-format off
-  const struct { int own; DWORD probe; HRESULT expected; } rows[] = {
-      {none, COINIT_APARTMENTTHREADED, S_FALSE}, {sta, COINIT_MULTITHREADED, S_OK},
-      {mta, COINIT_APARTMENTTHREADED, RPC_E_CHANGED_MODE}};
+  const struct { int own; DWORD probe; HRESULT expected; } rows[] = {{none, sta, S_FALSE}, {sta, mta, S_OK}, {mta, sta, RPC_E_CHANGED_MODE}};
   // clang-format on
   HWND window = CurrentWindowGet();
   CurrentWindowSet(nullptr);  // the gadget's window then fails, after COM
