@@ -98,6 +98,7 @@ TEST_F(GadgetRelease, AnIdInUseIsReplacedButNotByAFailedPicture_FreeingIsHarmles
 // release must leave each of them in place until the window is destroyed.
 TEST_F(GadgetRelease, EachClassRuleReleasesWhatItsControlHolds) {
   HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32, 3, 0);  // emptied, not destroyed
+  HIMAGELIST own = ImageList_Create(16, 16, ILC_COLOR32, 1, 1);     // an image combo's: destroyed
   ImageList_SetImageCount(images, 3);
   int records[2] = {};
   const HANDLE three = reinterpret_cast<HANDLE>(3),
@@ -107,6 +108,7 @@ TEST_F(GadgetRelease, EachClassRuleReleasesWhatItsControlHolds) {
   struct Prop { const char* name; HANDLE value; bool kept = false; };
   const struct { const char* class_name; std::vector<Prop> props; } rows[] = {
       {WC_TREEVIEWA, {{"addparam60000", images}, {"stackindexes", IntStackNew()}}},
+      {WC_COMBOBOXEXA, {{"addparam60000", own}}},
       {"ExplorerGadget", {{"EXPLORERLISTFREEPROC", free_proc}, {"addparam60000", &records[0]},
                           {"EXPLORERGADGETLISTVIEWWINDOW", three}}},
       // Without its release routine an explorer keeps its list window's property.
@@ -123,7 +125,7 @@ TEST_F(GadgetRelease, EachClassRuleReleasesWhatItsControlHolds) {
       EXPECT_EQ(at_destroy[prop.name], prop.kept ? prop.value : nullptr) << prop.name;
   }
   EXPECT_EQ(ImageList_GetImageCount(images), 0);
-  EXPECT_TRUE(ImageList_SetImageCount(images, 1));  // fails on a destroyed list
+  EXPECT_TRUE(ImageList_SetImageCount(images, 1) && !ImageList_SetImageCount(own, 1));
   ImageList_Destroy(images);
   EXPECT_EQ(explorer_freed, std::vector<void*>{&records[0]});
 }
