@@ -2,6 +2,7 @@
 #include "toolkit/explorer/explorer_scan.h"
 
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "toolkit/explorer/explorer_entries.h"
 #include "toolkit/explorer/explorer_gadget_data.h"
 #include "toolkit/explorer/explorer_open_path.h"
+#include "toolkit/explorer/explorer_shell_cache.h"
 #include "toolkit/explorer/explorer_sort.h"
 #include "toolkit/explorer/explorer_text.h"
 
@@ -156,6 +158,7 @@ void FolderPass(HANDLE search, const ExplorerGadgetData* gadget, std::string_vie
 }
 
 void DriveList(ScanAppender* append) {
+  ExplorerShellDrivesForget();
   char drives[EXPLORER_DRIVE_STRINGS_SIZE];
   std::memset(drives, ' ', sizeof(drives));
   DWORD length = GetLogicalDriveStringsA(sizeof(drives), drives);
@@ -169,9 +172,10 @@ void DriveList(ScanAppender* append) {
 
 }  // namespace
 
-int64_t ExplorerScan(ExplorerGadgetData* gadget, std::string_view path) {
+std::optional<int64_t> ExplorerScanTry(ExplorerGadgetData* gadget, std::string_view path) {
   ExplorerEntryList* scan_list = ExplorerScanListGet();
-  if (gadget == nullptr || gadget->entries == nullptr || scan_list == nullptr) return 0;
+  if (gadget == nullptr || gadget->entries == nullptr || scan_list == nullptr) return std::nullopt;
+  ExplorerCriticalErrorsQuiet();
   local_time.valid = false;
   ScanAppender append(scan_list, path);
   if (path.size() <= EXPLORER_DRIVE_LIST_PATH_MAX) {
@@ -182,7 +186,7 @@ int64_t ExplorerScan(ExplorerGadgetData* gadget, std::string_view path) {
     HANDLE search = FindFirstFileA(search_text.c_str(), &find_data);
     if (search == INVALID_HANDLE_VALUE) {
       first_only = EXPLORER_FIRST_ONLY_OFF;
-      return 0;
+      return std::nullopt;
     }
     ExplorerEntryListClear(gadget->entries);
     // A first-only scan or a folders-only list never shows files.
@@ -201,6 +205,10 @@ int64_t ExplorerScan(ExplorerGadgetData* gadget, std::string_view path) {
   return ExplorerEntryListCount(gadget->entries);
 }
 
+int64_t ExplorerScan(ExplorerGadgetData* gadget, std::string_view path) {
+  return ExplorerScanTry(gadget, path).value_or(0);
+}
+
 int32_t ExplorerProbeResultOf(DWORD error) {
   switch (error) {
     case ERROR_ACCESS_DENIED:
@@ -214,6 +222,7 @@ int32_t ExplorerProbeResultOf(DWORD error) {
 
 int32_t ExplorerFolderProbe(const ExplorerGadgetData* gadget, std::string_view path) {
   if (gadget == nullptr) return PROBE_FAILED;
+  ExplorerCriticalErrorsQuiet();
   WIN32_FIND_DATAA record;
   HANDLE search = FindFirstFileA(SearchText(gadget, path).c_str(), &record);
   if (search == INVALID_HANDLE_VALUE) return ExplorerProbeResultOf(GetLastError());
@@ -228,10 +237,14 @@ std::string ExplorerModifiedText(int sortable) {
   return std::string(text, length);
 }
 
+void ExplorerCriticalErrorsQuiet() {
+  // Kept for the rest of the process: an empty removable drive or a lost network drive then
+  // fails quietly instead of asking the user to insert a disk. The application's flags stay.
+  SetErrorMode(GetErrorMode() | SEM_FAILCRITICALERRORS);
+}
+
+// The scan that calls it has made an empty drive fail quietly.
 uint64_t ExplorerDriveSize(const char* root) {
-  // Kept for the rest of the process: an empty removable drive then fails quietly instead of
-  // asking the user to insert a disk.
-  SetErrorMode(SEM_FAILCRITICALERRORS);
   ULARGE_INTEGER free_to_caller;
   ULARGE_INTEGER total;
   ULARGE_INTEGER total_free;
