@@ -1,5 +1,7 @@
 // Window lifecycle under load: 20,000 toolkit windows opened and destroyed leave nothing behind.
 #include <malloc.h>
+#include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <string>
@@ -17,7 +19,7 @@ constexpr int kWindows = 20000;
 constexpr int kWarmUp = 200;
 constexpr int kExplorerEvery = 100;
 constexpr int kRawWindows = 2000;  // the raw baseline, timed per window
-constexpr GadgetId kPicture = 1, kEdit = 2, kExplorer = 3;
+constexpr GadgetId kPicture = 1, kEdit = 2, kExplorer = 3, kCombo = 4;
 constexpr std::int32_t kGreen = 0x00C000, kBlue = 0xC00000;
 constexpr std::uint64_t kTabStopRequest = 0x1000;
 constexpr std::size_t kClassNameRoom = 64;
@@ -69,8 +71,8 @@ void Drain() {
 }
 
 // One window as an application makes it: shortcuts, two tab stops, a coloured picture and a
-// coloured background, an explorer on every hundredth. The accelerator table it had is
-// returned, for the check that it was destroyed.
+// coloured background, an image combo, an explorer on every hundredth. The accelerator table it had
+// is returned, for the check that it was destroyed.
 HACCEL Cycle(int index, std::string* class_name) {
   HWND window =
       WindowOpen("life", 0, 0, 320, 240, WS_OVERLAPPEDWINDOW | kTabStopRequest, 0, nullptr);
@@ -88,6 +90,7 @@ HACCEL Cycle(int index, std::string* class_name) {
   TabStopEnrol(window, kPicture);
   TabStopEnrol(window, kEdit);
   WindowBackgroundSet(window, kBlue);
+  ImageComboCreate(kCombo, 0, 90, 150, 100, 16, CBS_DROPDOWNLIST);  // colours and a stop of its own
   if (index % kExplorerEvery == 0) ExplorerGadgetCreate(kExplorer, 0, 60, 300, 150, "", nullptr);
   DestroyWindow(window);
   Drain();
@@ -98,8 +101,8 @@ LRESULT CALLBACK RawProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam
   return DefWindowProcA(window, message, wparam, lparam);
 }
 
-// The same window the raw Win32 way: a class, the window, two controls and an accelerator
-// table, all released by hand.
+// The same window the raw Win32 way: a class, the window, three controls, an image list and an
+// accelerator table, all released by hand.
 void RawCycle(int index) {
   const std::string name = "RawLife" + std::to_string(index);
   WNDCLASSEXA window_class = {};
@@ -115,10 +118,14 @@ void RawCycle(int index) {
                   nullptr, nullptr);
   CreateWindowExA(0, "Edit", "", WS_CHILD | WS_VISIBLE, 0, 30, 100, 20, window, nullptr, nullptr,
                   nullptr);
+  CreateWindowExA(0, WC_COMBOBOXEXA, "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 0, 90, 150, 100,
+                  window, nullptr, nullptr, nullptr);
+  HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32, 1, 1);
   ACCEL keys[2] = {{FVIRTKEY | FCONTROL, 'S', 100}, {FVIRTKEY | FCONTROL | FSHIFT, 'S', 101}};
   HACCEL table = CreateAcceleratorTableA(keys, 2);
   DestroyWindow(window);
   DestroyAcceleratorTable(table);
+  ImageList_Destroy(images);
   UnregisterClassA(name.c_str(), GetModuleHandleA(nullptr));
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
