@@ -92,11 +92,12 @@ TEST_F(ExplorerScanTest, ListsDotDotFoldersThenFilesByModePatternAndFirstOnly) {
     EXPECT_EQ(ExplorerScan(&gadget.data, path), row.count);
     EXPECT_EQ(Shown(Names(gadget.list), row.shown), row.shown);
     EXPECT_EQ(ExplorerFirstOnlyGet(), EXPLORER_FIRST_ONLY_OFF);
-    EXPECT_EQ(ExplorerScanListGet()->head, nullptr);
-    for (const ExplorerEntry* e = gadget.list.head; e != nullptr && row.count > 0; e = e->next) {
-      EXPECT_EQ(e->path, path + e->name);
-      const auto size = kSizes.find(std::string(row.leaf).substr(0, 5) + e->name);
-      EXPECT_EQ(e->size, size == kSizes.end() ? 0 : size->second) << e->name;
+    EXPECT_EQ(ExplorerEntryListCount(ExplorerScanListGet()), 0);
+    for (const ExplorerEntry& e : gadget.list.entries) {
+      if (row.count == 0) break;  // the list of the row before
+      EXPECT_EQ(ExplorerEntryPath(gadget.list, e), path + e.name);
+      const auto size = kSizes.find(std::string(row.leaf).substr(0, 5) + e.name);
+      EXPECT_EQ(e.size, size == kSizes.end() ? 0 : size->second) << e.name;
     }
   }
   // Access denied cannot be provoked (Wine run as root ignores Unix permissions): its mapping is
@@ -114,10 +115,10 @@ TEST(ExplorerDrives, TheDriveListIsTheMachines) {
   TestGadget gadget;
   EXPECT_EQ(ExplorerScan(&gadget.data, "\\"), static_cast<int64_t>(roots.size()));
   EXPECT_EQ(Names(gadget.list), roots);
-  for (const ExplorerEntry* e = gadget.list.head; e; e = e->next) {
+  for (const ExplorerEntry& e : gadget.list.entries) {
     ULARGE_INTEGER total{};
-    const bool read = GetDiskFreeSpaceExA(e->name, nullptr, &total, nullptr);
-    EXPECT_EQ(e->size, read ? total.QuadPart : 0) << e->name;
+    const bool read = GetDiskFreeSpaceExA(e.name, nullptr, &total, nullptr);
+    EXPECT_EQ(e.size, read ? total.QuadPart : 0) << e.name;
   }
 }
 
