@@ -16,6 +16,7 @@ constexpr std::size_t kTextMax = ENTRY_NAME_SIZE - 1;
 constexpr std::size_t kPathMax = ENTRY_PATH_SIZE - 1;
 constexpr std::size_t kDateMax = ENTRY_DATE_SIZE - 1;
 constexpr char kNoText[] = "";
+constexpr int kFirstNonAscii = 0x80;
 
 std::unique_ptr<ExplorerEntryList> scan_list;
 
@@ -26,7 +27,13 @@ void ExtensionStore(ExplorerEntry* entry, std::string_view name) {
   std::size_t out = 0;
   for (std::size_t k = from; k < name.size(); ++k) {
     const int byte = static_cast<unsigned char>(name[k]);
-    entry->extension[out++] = static_cast<char>(std::isupper(byte) ? std::tolower(byte) : byte);
+    // ASCII lowers alike in every locale, and asks the runtime nothing.
+    if (byte < kFirstNonAscii) {
+      entry->extension[out++] =
+          static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte);
+    } else {
+      entry->extension[out++] = static_cast<char>(std::isupper(byte) ? std::tolower(byte) : byte);
+    }
   }
   entry->extension[out] = '\0';
 }
@@ -141,6 +148,14 @@ int64_t ExplorerEntryListCount(const ExplorerEntryList* list) {
 
 void ExplorerEntryListFolderSet(ExplorerEntryList* list, std::string_view folder) {
   list->folder.assign(folder);
+}
+
+void ExplorerEntryListReserve(ExplorerEntryList* list, int64_t count) {
+  try {
+    if (count > 0) list->entries.reserve(static_cast<std::size_t>(count));
+  } catch (const std::bad_alloc&) {
+    // Only a hint: the list grows as it is filled.
+  }
 }
 
 void ExplorerEntryListAppend(ExplorerEntryList* list, ExplorerEntryList* from) {

@@ -67,6 +67,8 @@ void ExplorerEntryListClear(ExplorerEntryList* list);
 int64_t ExplorerEntryListCount(const ExplorerEntryList* list);
 // Sets the folder that the paths of the entries appended next start with.
 void ExplorerEntryListFolderSet(ExplorerEntryList* list, std::string_view folder);
+// Makes room for `count` entries at once, so that a big listing is not moved as it grows.
+void ExplorerEntryListReserve(ExplorerEntryList* list, int64_t count);
 // Moves every entry of `from`, whose folder must be the list's, to the end of `list`, numbered
 // on, with its texts.
 void ExplorerEntryListAppend(ExplorerEntryList* list, ExplorerEntryList* from);

@@ -107,16 +107,24 @@ void ParkedSearchClose() {
   parked.handle = INVALID_HANDLE_VALUE;
 }
 
+// Searches ask for no short names (FindExInfoBasic), so that the system need not make one for
+// every long name, which costs Wine about a tenth of a pass; only a name the code page could
+// not hold needs its short name, and a search that meets one is made again with them.
+HANDLE SearchFirst(const std::string& text, WIN32_FIND_DATAA* record, bool short_names) {
+  return FindFirstFileExA(text.c_str(), short_names ? FindExInfoStandard : FindExInfoBasic, record,
+                          FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+}
+
 // The search of the text with its first record in `record`: the parked one, or a new one.
-HANDLE SearchOpen(const std::string& text, WIN32_FIND_DATAA* record) {
-  if (parked.handle != INVALID_HANDLE_VALUE && parked.text == text) {
+HANDLE SearchOpen(const std::string& text, WIN32_FIND_DATAA* record, bool short_names) {
+  if (!short_names && parked.handle != INVALID_HANDLE_VALUE && parked.text == text) {
     *record = parked.first;
     HANDLE taken = parked.handle;
     parked.handle = INVALID_HANDLE_VALUE;
     return taken;
   }
   ParkedSearchClose();
-  return FindFirstFileA(text.c_str(), record);
+  return SearchFirst(text, record, short_names);
 }
 
 // A name the code page could not hold comes with "?" for each such character, which no file
@@ -152,6 +160,7 @@ class ScanAppender {
     }
   }
   int64_t Count() const { return count_; }
+  void Restart() { count_ = 0; }
 
  private:
   void Append(ExplorerEntryList* list, std::string_view name, std::string_view leaf, uint64_t size,
@@ -178,15 +187,20 @@ class ScanAppender {
 
 // Appends the folders of an open search to `folders`, ".." made at a drive root, and its files
 // to `files` when that is given; returns at its end. One pass serves both, since folders and
-// files come from the same search: a second pass would read a big folder twice.
-void FolderPass(HANDLE search, const ExplorerGadgetData* gadget, std::string_view path,
-                ScanAppender* append, ExplorerEntryList* folders, ExplorerEntryList* files) {
+// files come from the same search: a second pass would read a big folder twice. False when a
+// search without short names meets a name that needs one.
+bool FolderPass(HANDLE search, const ExplorerGadgetData* gadget, std::string_view path,
+                bool short_names, ScanAppender* append, ExplorerEntryList* folders,
+                ExplorerEntryList* files) {
   const bool share_root = ExplorerIsShareRoot(path, GetACP()) == EXPLORER_TRUE;
   // A root stays a root whatever pattern it carries: its ".." leads to the drive list.
   const bool drive_root = ExplorerIsDriveRoot(path, gadget->pattern, GetACP());
   const bool files_only = gadget->listMode == EXPLORER_LIST_FILES;
   bool dot_dot_made = false;
   do {
+    if (!short_names && std::strchr(find_data.cFileName, kUnmappedCharacter) != nullptr) {
+      return false;
+    }
     if (!IsDirectory(find_data)) {
       if (files != nullptr) append->Record(files, ENTRY_KIND_FILE);
       continue;
@@ -207,8 +221,9 @@ void FolderPass(HANDLE search, const ExplorerGadgetData* gadget, std::string_vie
       if (dot_dot_made && dot_dot) continue;
     }
     append->Record(folders, ENTRY_KIND_FOLDER);
-    if (first_only == EXPLORER_FIRST_ONLY_ON) return;
+    if (first_only == EXPLORER_FIRST_ONLY_ON) return true;
   } while (FindNextFileA(search, &find_data));
+  return true;
 }
 
 void DriveList(ScanAppender* append, ExplorerEntryList* list) {
@@ -239,20 +254,31 @@ int64_t ExplorerScan(ExplorerGadgetData* gadget, std::string_view path) {
     DriveList(&append, scan_list);
   } else {
     const std::string search_text = SearchText(gadget, path);
-    HANDLE search = SearchOpen(search_text, &find_data);
-    if (search == INVALID_HANDLE_VALUE) {
-      first_only = EXPLORER_FIRST_ONLY_OFF;
-      return 0;
-    }
-    ExplorerEntryListClear(gadget->entries);
     // A first-only scan or a folders-only list never shows files.
     const bool with_files =
         first_only == EXPLORER_FIRST_ONLY_OFF && gadget->listMode != EXPLORER_LIST_FOLDERS;
     ExplorerEntryListFolderSet(scan_list, path);
     ExplorerEntryList files;
     ExplorerEntryListFolderSet(&files, path);
-    FolderPass(search, gadget, path, &append, scan_list, with_files ? &files : nullptr);
-    FindClose(search);
+    // A folder listed again (a header click) holds about as many entries as before.
+    const int64_t expected = ExplorerEntryListCount(gadget->entries);
+    ExplorerEntryListReserve(scan_list, expected);
+    ExplorerEntryListReserve(&files, expected);
+    for (bool short_names = false;; short_names = true) {
+      HANDLE search = SearchOpen(search_text, &find_data, short_names);
+      if (search == INVALID_HANDLE_VALUE) {
+        first_only = EXPLORER_FIRST_ONLY_OFF;
+        return 0;
+      }
+      ExplorerEntryListClear(gadget->entries);
+      const bool complete = FolderPass(search, gadget, path, short_names, &append, scan_list,
+                                       with_files ? &files : nullptr);
+      FindClose(search);
+      if (complete) break;
+      ExplorerEntryListClear(scan_list);
+      ExplorerEntryListClear(&files);
+      append.Restart();
+    }
     first_only = EXPLORER_FIRST_ONLY_OFF;
     // The files follow the folders, in the order the search gave them.
     ExplorerEntryListAppend(scan_list, &files);
@@ -279,7 +305,7 @@ int32_t ExplorerFolderProbe(const ExplorerGadgetData* gadget, std::string_view p
   if (gadget == nullptr) return PROBE_FAILED;
   ParkedSearchClose();
   parked.text = SearchText(gadget, path);
-  parked.handle = FindFirstFileA(parked.text.c_str(), &parked.first);
+  parked.handle = SearchFirst(parked.text, &parked.first, false);
   if (parked.handle == INVALID_HANDLE_VALUE) return ExplorerProbeResultOf(GetLastError());
   return PROBE_OK;
 }
