@@ -38,6 +38,11 @@ void ExtensionStore(ExplorerEntry* entry, std::string_view name) {
   entry->extension[out] = '\0';
 }
 
+// The text as a fixed field of max + 1 bytes keeps it: up to a zero byte, at most max bytes.
+std::string_view FieldText(std::string_view text, std::size_t max) {
+  return text.substr(0, std::min(text.find('\0'), max));
+}
+
 // Copies the text and its zero byte to `at`; returns where the copy starts.
 const char* TextPut(char** at, std::string_view text) {
   char* start = *at;
@@ -86,15 +91,15 @@ void ExplorerTextBlocks::Clear() {
 ExplorerEntry* ExplorerEntryAdd(ExplorerEntryList* list, std::string_view name, uint64_t size,
                                 std::string_view path, std::string_view modifiedText, int32_t kind,
                                 int32_t sizeRaised, std::string_view modifiedKey) {
-  const std::string_view shown = name.substr(0, kTextMax);
+  const std::string_view shown = FieldText(name, kTextMax);
   const bool dot_dot = shown == EXPLORER_DOT_DOT;
-  const std::string_view date = dot_dot ? std::string_view() : modifiedText.substr(0, kDateMax);
-  const std::string_view key = modifiedKey.substr(0, kDateMax);
+  const std::string_view date = dot_dot ? std::string_view() : FieldText(modifiedText, kDateMax);
+  const std::string_view key = FieldText(modifiedKey, kDateMax);
   // The path costs no text when it is the folder and the name, as nearly every one is.
   uint32_t form = ENTRY_PATH_WHOLE;
-  std::string_view leaf = path.substr(0, kPathMax);
+  std::string_view leaf = FieldText(path, kPathMax);
   if (path.substr(0, list->folder.size()) == list->folder) {
-    leaf = path.substr(list->folder.size()).substr(0, kPathMax);
+    leaf = FieldText(path.substr(list->folder.size()), kPathMax);
     form = leaf == shown ? ENTRY_PATH_FOLDER_NAME : ENTRY_PATH_FOLDER_LEAF;
   }
   const std::size_t leaf_bytes = form == ENTRY_PATH_FOLDER_NAME ? 0 : leaf.size() + 1;

@@ -13,7 +13,8 @@ struct ExplorerGadgetData;
 // drives) and returns how many entries it now holds; 0, lists untouched, when the folder
 // cannot be searched.
 int64_t ExplorerScan(ExplorerGadgetData* gadget, std::string_view path);
-// PROBE_OK, PROBE_ACCESS_DENIED, PROBE_NOT_FOUND or PROBE_FAILED for the folder's search.
+// PROBE_OK, PROBE_ACCESS_DENIED, PROBE_NOT_FOUND or PROBE_FAILED for the folder's search. A
+// search that succeeds is kept open for the next scan of the same path, which starts from it.
 int32_t ExplorerFolderProbe(const ExplorerGadgetData* gadget, std::string_view path);
 // The probe's reading of a search's error code.
 int32_t ExplorerProbeResultOf(DWORD error);
