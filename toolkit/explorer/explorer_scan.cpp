@@ -140,7 +140,9 @@ std::string_view PathLeafOf(const WIN32_FIND_DATAA& record) {
 // Appends the record at hand, or the name given, below the search path; counts what it adds.
 class ScanAppender {
  public:
-  explicit ScanAppender(std::string_view path) : path_(path) {
+  // Date keys are made only for a list sorted by date: no other sort reads them, and the
+  // rebuild drops them.
+  ScanAppender(std::string_view path, bool with_keys) : path_(path), with_keys_(with_keys) {
     full_path_.reserve(path.size() + MAX_PATH);
   }
   // The record at hand, into the list given (the files wait in a list of their own).
@@ -169,11 +171,14 @@ class ScanAppender {
     char key[ENTRY_DATE_SIZE];
     const std::size_t shown_length =
         ModifiedTextInto(find_data.ftLastWriteTime, 0, shown, sizeof(shown));
-    const std::size_t key_length = ModifiedTextInto(find_data.ftLastWriteTime, 1, key, sizeof(key));
+    const std::size_t key_length =
+        with_keys_ ? ModifiedTextInto(find_data.ftLastWriteTime, 1, key, sizeof(key)) : 0;
     full_path_.assign(path_);
     full_path_.append(leaf);
     // The entry keeps whole characters of a path too long for it.
-    full_path_.resize(TextFitLength(full_path_, ENTRY_PATH_SIZE - 1, GetACP()));
+    if (full_path_.size() > ENTRY_PATH_SIZE - 1) {
+      full_path_.resize(TextFitLength(full_path_, ENTRY_PATH_SIZE - 1, GetACP()));
+    }
     if (ExplorerEntryAdd(list, name, size, full_path_, std::string_view(shown, shown_length), kind,
                          0, std::string_view(key, key_length)) != nullptr) {
       ++count_;
@@ -181,6 +186,7 @@ class ScanAppender {
   }
 
   std::string_view path_;
+  bool with_keys_;
   std::string full_path_;
   int64_t count_ = 0;
 };
@@ -244,7 +250,7 @@ int64_t ExplorerScan(ExplorerGadgetData* gadget, std::string_view path) {
   ExplorerEntryList* scan_list = ExplorerScanListGet();
   if (gadget == nullptr || gadget->entries == nullptr || scan_list == nullptr) return 0;
   local_bias = LocalBias();
-  ScanAppender append(path);
+  ScanAppender append(path, gadget->entries->sortMode == EXPLORER_SORT_MODIFIED);
   ExplorerEntryListClear(scan_list);
   if (path.size() <= EXPLORER_DRIVE_LIST_PATH_MAX) {
     ExplorerEntryListClear(gadget->entries);
