@@ -100,6 +100,17 @@ TEST_F(ExplorerScanTest, ListsDotDotFoldersThenFilesByModePatternAndFirstOnly) {
       EXPECT_EQ(e.size, size == kSizes.end() ? 0 : size->second) << e.name;
     }
   }
+  // Sorted by date, the scan's keys order it: c.txt, dated 2000, comes first after "..".
+  const FILETIME y2000 = {0x256D4000, 0x01BF53EB};
+  HANDLE c = CreateFileA((root_ + "c.txt").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
+  EXPECT_TRUE(SetFileTime(c, nullptr, nullptr, &y2000) && CloseHandle(c));
+  gadget.data.listMode = EXPLORER_LIST_ALL;
+  gadget.data.pattern.clear();
+  gadget.list.sortMode = EXPLORER_SORT_MODIFIED;
+  gadget.list.ascending = EXPLORER_ASCENDING;
+  EXPECT_EQ(ExplorerScan(&gadget.data, root_), 6);
+  EXPECT_EQ(Names(gadget.list)[1], "c.txt");
   // Access denied cannot be provoked (Wine run as root ignores Unix permissions): its mapping is
   // checked instead. No gadget: nothing to list into, and no read through null.
   EXPECT_EQ(ExplorerProbeResultOf(ERROR_ACCESS_DENIED), PROBE_ACCESS_DENIED);
