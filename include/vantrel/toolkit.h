@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -51,8 +52,8 @@ HWND GadgetWindowOf(GadgetId id);
 GadgetId GadgetIdOf(HWND window);
 // Forgets the id (the window stays); an unknown id, or no window opened yet, changes nothing.
 void GadgetUnregister(GadgetId id);
-// Enters (control, background, text colour) whole: 1, or 0 before the first window or when
-// memory ran out (nothing is then entered).
+// Enters (control, background, text colour) whole, or gives a control that has an entry these
+// colours: 1, or 0 before the first window or when memory ran out (nothing is then entered).
 int ColourEntryAdd(HWND control, std::int64_t background, std::int64_t text);
 // Takes the gadget out of tab-stop navigation; an id that is not in it changes nothing.
 void TabStopEntryRemove(GadgetId id);
@@ -117,7 +118,8 @@ int WindowBackgroundSet(HWND window, std::int32_t colour);
 // reads: size limits (applied while "MINMAXFLAG" is 1, values in pixels) and, under
 // PROP_STATUSBAR_WINDOW, the status bar that follows the window's size. A tooltip's text is
 // the property named by the decimal tool id, holding the address of the text (shown cut to 79
-// characters). Absent properties mean no limits, no status bar, no text.
+// characters). Absent properties mean no limits, no status bar, no text; each limit applies
+// alone (a limit of 0 is no limit).
 inline constexpr const char* PROP_STATUSBAR_WINDOW = "STATUSBARWINDOW";
 inline constexpr const char* PROP_MINMAX_FLAG = "MINMAXFLAG";
 inline constexpr const char* PROP_MINIMAL_WIDTH = "MINIMALWIDTH";
@@ -174,6 +176,8 @@ MSG* EventMessageRecord();
 // every call).
 void EventPollThrottle(std::int64_t n);
 
+// The window procedure moves a scroll-bar gadget's bar (or the window's own bar, for messages
+// from it) by a line, a page or to the thumb; trackbars and up-downs move themselves.
 // Page step of a scroll-bar gadget (10 when unset). Returns 1, or 0 when the id names no
 // gadget or the handle no window.
 int ScrollPageStepSet(GadgetId id, std::int64_t step);
@@ -194,9 +198,10 @@ HACCEL ShortcutAdd(HWND window, std::int32_t modifiers, std::int32_t key, std::i
 void ShortcutRemoveAll(HWND window);
 
 // Makes the gadget a Tab stop of the top-level window (stops are visited in ascending id
-// order; id 0 never is one); the first stop adds the window's Tab, Shift+Tab and Ctrl+Tab
-// shortcuts. Does nothing unless the first WindowOpen asked for tab stops, or for a null
-// window. No result.
+// order; id 0 never is one; enrolling it again changes nothing). Tab in a control inside a
+// gadget (the edit of a combo box) steps from that gadget. The first stop adds the window's
+// Tab, Shift+Tab and Ctrl+Tab shortcuts. Does nothing unless the first WindowOpen asked for
+// tab stops, or for a null window. No result.
 void TabStopEnrol(HWND window, GadgetId id);
 
 // ---- Hooks ----------------------------------------------------------------------------------
@@ -207,19 +212,22 @@ using WindowProcHookFunction = std::int64_t (*)(HWND, UINT, WPARAM, LPARAM);
 using PostDispatchHookFunction = void (*)(HWND, UINT, WPARAM, LPARAM, DWORD time,
                                           std::uint64_t point);
 
-// `which` is HOOK_WINDOW_PROC or HOOK_POST_DISPATCH and must match the function's kind;
-// other values change nothing. Both return 1. A null function turns the hook off.
-// MessageHookClear turns that hook off (any other value changes nothing) and returns 1.
+// Installs the function as hook `which`: HOOK_WINDOW_PROC takes a WindowProcHookFunction,
+// HOOK_POST_DISPATCH a PostDispatchHookFunction. Returns 1, or 0 (nothing installed) for a
+// function of the other kind or another value of which. MessageHookSet(nullptr, which) turns
+// that hook off (1; 0 for another value). MessageHookClear turns that hook off too (any other
+// value changes nothing) and returns 1.
 int MessageHookSet(WindowProcHookFunction function, int which);
 int MessageHookSet(PostDispatchHookFunction function, int which);
+int MessageHookSet(std::nullptr_t, int which);
 int MessageHookClear(int which);
 
 // ---- Gadgets, images and message boxes ------------------------------------------------------
 
 // Enters a control the application made itself under id, so that its notifications come
-// back as gadget events; any gadget that held the id is freed first (see GadgetFree).
-// The window is not checked. Returns 1, or 0 (nothing entered) before the first WindowOpen or
-// when memory ran out (the id is then free).
+// back as gadget events; any gadget that held the id is freed first (see GadgetFree), unless
+// it is this window, which then stays as it is. The window is not checked. Returns 1, or 0
+// (nothing entered) before the first WindowOpen or when memory ran out (the id is then free).
 int GadgetRegister(GadgetId id, HWND window);
 
 // Destroys the gadget and releases its registry entries, properties and companions; an id
@@ -245,7 +253,8 @@ std::int64_t MessageShow(const char* title, const char* text, std::int64_t flags
 // Creates the picture in the current window and registers it under id (replacing a gadget
 // that held the id); a click on it comes back as EVENT_GADGET with EventSourceId id. style is
 // SS_* bits: exactly 14 (SS_BITMAP) takes a bitmap, anything else an icon. image may be null;
-// it stays the caller's. Returns the control, or null when there is no current window.
+// it stays the caller's. Returns the control, or null when it cannot be made (no current
+// window, say): nothing is then registered, and a gadget that held the id stays.
 HWND PictureGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
                          std::int32_t height, HANDLE image, std::int32_t border,
                          std::int32_t style);

@@ -44,8 +44,9 @@ TEST(Demo, PicturesInPlace_ThePngFlattenedOnScreen_ClicksNameEachPicture_AltF4En
   EXPECT_EQ(Place(window), (std::vector<LONG>{300, 10, 500, 210}));
   HWND png = GetDlgItem(window, 1), icon = GetDlgItem(window, 2);
   EXPECT_EQ(Place(png, window), (std::vector<LONG>{30, 30, 56, 56}));
-  // A static sizes itself to its icon (32 by 32 here): only the corner is the demo's.
-  EXPECT_EQ(Place(icon, window).front() * 1000 + Place(icon, window)[1], 90090);
+  // A static sizes itself to its icon: only the corner is the demo's, the size is the system's
+  // icon size (32 by 32 here; 1.ico also holds 16, 24 and 48 pixels).
+  EXPECT_EQ(Place(icon, window), (std::vector<LONG>{90, 90, 122, 122}));
   EXPECT_NE(SendMessageA(icon, STM_GETIMAGE, IMAGE_ICON, 0), 0) << "1.ico was not loaded";
   // What the user sees of picture 1: 1.png blended once over the dialog face 0xF0F0F0.
   UINT width = 0;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <tuple>
 #include <utility>
@@ -96,6 +97,7 @@ TEST_F(EventTest, NotificationsAreReadOnlyFromTheCopiesAndWithinThem) {
   // clang-format off
   const struct { NotifyBlockKind block; UINT message, code, new_state, old_state; std::int32_t event; std::int64_t id, flags, list; } rows[] = {
       {item, note, NM_CLICK, 0, 0, WM_LBUTTONDOWN, 40, LVKF_SHIFT, 40},
+      {item, note, NM_RCLICK, 0, 0, WM_RBUTTONDOWN, 40, -1, 40}, {item, note, NM_DBLCLK, 0, 0, WM_LBUTTONDBLCLK, 40, -1, 40},
       {list, note, LVN_COLUMNCLICK, 0, 0, EVENT_GADGET, 40, -1, 40},
       {list, note, LVN_ITEMCHANGING, both, 0, EVENT_GADGET, 40, -1, 0}, {list, note, LVN_ITEMCHANGING, both, LVIS_FOCUSED, 0, 0, -1, 0},
       {list, note, LVN_ITEMCHANGING, LVIS_SELECTED, 0, 0, 0, -1, 0},
@@ -107,8 +109,9 @@ TEST_F(EventTest, NotificationsAreReadOnlyFromTheCopiesAndWithinThem) {
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message() << "block " << row.block << ", code " << int(row.code));
     Record record = {};
+    const int column = static_cast<int>(&row - rows), index = column + 50;  // new in every row
     record.item = {
-        {nullptr, 40, row.code}, 3, 2, row.new_state, row.old_state, 0, {}, 0, LVKF_SHIFT};
+        {nullptr, 40, row.code}, index, column, row.new_state, row.old_state, 0, {}, 0, LVKF_SHIFT};
     record.tree.itemNew.hItem = reinterpret_cast<HTREEITEM>(std::uintptr_t{0x1234567890});
     void* copy = row.block == foreign ? &record : NotifyCopyBlockFill(row.block, &record);
     EventSlotAStore(window_, row.message, row.message == WM_USER ? ITEM_NOTIFY : 0,
@@ -117,8 +120,11 @@ TEST_F(EventTest, NotificationsAreReadOnlyFromTheCopiesAndWithinThem) {
     const bool tree = row.code == TVN_SELCHANGEDA || (row.message == WM_USER && row.id != 0);
     EXPECT_EQ(std::tuple(EventSourceId(), EventListGadgetTake(), EventTreeGadgetTake()),
               std::tuple(row.id, row.list, tree ? 40 : 0));
-    EXPECT_EQ(EventColumnClickTake(), row.code == LVN_COLUMNCLICK ? 2 : -1);
-    EXPECT_EQ(row.event != 0 ? EventItemIndex() : 3, 3);
+    EXPECT_EQ(EventColumnClickTake(), row.code == LVN_COLUMNCLICK ? column : -1);
+    EXPECT_EQ(row.event != 0 ? EventItemIndex() : index, index);
+    EXPECT_EQ(row.event != 0 && row.new_state == 0 ? EventItemColumn() : column, column);
+    EXPECT_EQ(EventSourceWindow(),
+              row.code == NM_RCLICK || row.code == NM_DBLCLK ? window_ : nullptr);
     EXPECT_EQ(row.flags >= 0 ? EventItemKeyFlags() : row.flags, row.flags);
     const std::int64_t item = 0x1234567890;  // the whole handle
     EXPECT_EQ(row.code == TVN_SELCHANGEDA ? EventTreeItem() : item, item);
@@ -172,6 +178,96 @@ TEST_F(EventTest, ShortcutsOfTheWindowOrItsTopmostAncestorLastMatchWinning) {
   for (HACCEL table : tables) DestroyAcceleratorTable(table);
   DestroyWindow(other);
   DestroyWindow(child);
+}
+
+// Each message parked as the window procedure parks it; rows in order (the detail is kept).
+TEST_F(EventTest, EachParkedMessageGivesItsCodeAndFields) {
+  const auto l = [](int low, int high) { return static_cast<LPARAM>(MAKELPARAM(low, high)); };
+  GadgetRegister(71, window_);  // stands in for a list box
+  const auto self = reinterpret_cast<LPARAM>(window_);
+  const std::uint64_t tab = TAB_NOTIFY, tree = TREE_CLICK, spin = SPIN_NOTIFY, pn = WM_PARENTNOTIFY;
+  // prop: set to 1 first; a mouse button after the one swallowed counts again.
+  // clang-format off
+  const struct { UINT message; WPARAM wparam; LPARAM lparam; const char* prop; std::int32_t code; std::int64_t id, x, y, detail; bool window; } rows[] = {
+      {WM_MOUSEMOVE, MK_SHIFT, l(-5, 300), 0, WM_MOUSEMOVE, 0, 65531, 300, MK_SHIFT, 1}, {WM_MOUSEWHEEL, MAKEWPARAM(0, 120), l(7, 8), 0, WM_MOUSEWHEEL, 0, 7, 8, 120 << 16, 1},
+      {WM_RBUTTONDOWN, 77, -1, 0, WM_RBUTTONDOWN, 77, 65535, 65535, 77, 1}, {WM_MBUTTONDOWN, 77, l(3, 4), 0, WM_MBUTTONDOWN, 0, 3, 4, 77, 1},
+      {WM_LBUTTONUP, MK_CONTROL, l(5, 6), 0, WM_LBUTTONUP, 0, 5, 6, MK_CONTROL, 1}, {WM_KEYDOWN, 0x10074, 0, 0, WM_KEYDOWN, 0, 0, 0, 0x74, 1},
+      {WM_KEYUP, 0x10075, 0, 0, WM_KEYUP, 0x75, 0, 0, 0x74, 1}, {WM_TIMER, 9, 0, 0, WM_TIMER, 9, 0, 0, 0x74, 1},
+      {WM_CLOSE, 0, 0, 0, WM_CLOSE, 0, 0, 0, 0x74, 1}, {WM_ACTIVATE, WA_CLICKACTIVE, 0, 0, WM_ACTIVATE, 0, 0, 0, 0x74, 1},
+      {WM_ACTIVATE, WA_ACTIVE, 0, 0, 0, 0, 0, 0, 0x74, 0}, {WM_VKEYTOITEM, 0x20041, self, 0, EVENT_GADGET, 71, 0, 0, 0x41, 0},
+      {WM_USER, spin, 55, 0, EVENT_GADGET, 55, 0, 0, 0x41, 0}, {WM_USER, tree, l(8, 516), 0, WM_RBUTTONDOWN, 8, 0, 0, 0x41, 0},
+      {WM_USER, tab, l(6, EVENT_GADGET), 0, EVENT_GADGET, 6, 0, 0, 0x41, 0}, {WM_USER, 0xF1F5, 5, 0, 0, 0, 0, 0, 0x41, 0},
+      {pn, WM_RBUTTONDOWN, l(10, 20), 0, WM_RBUTTONDOWN, 0, 10, 20, 0x41, 0}, {pn, WM_LBUTTONDOWN, l(10, 20), "panelevent", 0, 0, 10, 20, 0x41, 0},
+      {pn, WM_LBUTTONDOWN, l(10, 20), "eventmousebutton", 0, 0, 0, 0, 0x41, 0}, {pn, WM_MBUTTONDOWN, l(10, 20), 0, WM_MBUTTONDOWN, 0, 10, 20, 0x41, 0},
+      {pn, WM_CREATE, l(10, 20), 0, 0, 0, 0, 0, 0x41, 0}, {WM_SYSKEYDOWN, VK_F10, 0, 0, WM_SYSKEYDOWN, 0, 0, 0, 0x41, 0}};
+  // clang-format on
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << "message " << row.message << ", wParam " << row.wparam);
+    if (row.prop) SetPropA(window_, row.prop, reinterpret_cast<HANDLE>(1));
+    EventSlotAStore(window_, row.message, row.wparam, row.lparam);
+    EXPECT_EQ(EventPoll(), row.code);
+    RemovePropA(window_, "panelevent");
+    EXPECT_EQ(
+        std::tuple(EventSourceId(), EventMouseX(), EventMouseY(), EventDetail(),
+                   EventSourceWindow(), EventRawWParam(), EventRawLParam(), EventTreeGadgetTake()),
+        std::tuple(row.id, row.x, row.y, row.detail, row.window ? window_ : nullptr,
+                   std::uint64_t{row.wparam}, static_cast<std::uint64_t>(row.lparam),
+                   row.wparam == tree ? 8 : 0));
+  }
+  GadgetUnregister(71);
+}
+
+// A real click reports where it hit the client area; a resize the new client size (at once).
+TEST_F(EventTest, ARealClickGivesItsClientPosition_AResizeItsClientSize) {
+  POINT at = {37, 41};
+  ClientToScreen(window_, &at);
+  ASSERT_TRUE(HostClick(at.x, at.y));
+  PollUntil([](std::int32_t code) { return code == WM_LBUTTONDOWN; });
+  EXPECT_EQ(std::tuple(EventMouseX(), EventMouseY(), EventSourceWindow()),
+            std::tuple(37, 41, window_));
+  SetWindowPos(window_, nullptr, 0, 0, 333, 222, SWP_NOMOVE | SWP_NOZORDER);
+  RECT client = {};
+  GetClientRect(window_, &client);
+  EXPECT_EQ(EventSizeWidth() * 10000 + EventSizeHeight(), client.right * 10000 + client.bottom);
+}
+
+// The window-procedure hook answers WM_TIMER 5 itself; the post-dispatch hook notes what it is
+// given.
+MSG noted = {};
+std::int64_t AnswerTimerFive(HWND, UINT message, WPARAM wparam, LPARAM) {
+  return message == WM_TIMER && wparam == 5 ? 77 : 0;
+}
+void Note(HWND window, UINT message, WPARAM wparam, LPARAM lparam, DWORD time,
+          std::uint64_t point) {
+  noted = {window, message, wparam, lparam, time, {LONG(point & 0xFFFFFFFF), LONG(point >> 32)}};
+}
+std::tuple<HWND, UINT, WPARAM, LPARAM, DWORD, LONG, LONG> Fields(const MSG& m) {
+  return {m.hwnd, m.message, m.wParam, m.lParam, m.time, m.pt.x, m.pt.y};
+}
+
+// Each row turns hooks on or off (the sum of the results: 1 each, 0 when refused); WM_TIMER 5 is
+// then answered by the window-procedure hook (77000: and not reported) or reported (275), and a
+// posted WM_APP is noted by the post-dispatch hook, or not.
+TEST_F(EventTest, HooksOfTheirOwnKindAreCalledUntilTurnedOff) {
+  // clang-format off
+  const std::tuple<std::function<int()>, int, LRESULT, bool> rows[] = {
+      {[] { return MessageHookSet(AnswerTimerFive, HOOK_POST_DISPATCH) + MessageHookSet(Note, HOOK_WINDOW_PROC); }, 0, 275, false},
+      {[] { return MessageHookSet(AnswerTimerFive, HOOK_WINDOW_PROC) + MessageHookSet(Note, HOOK_POST_DISPATCH); }, 2, 77000, true},
+      {[] { return MessageHookClear(HOOK_WINDOW_PROC) + MessageHookSet(nullptr, 2); }, 1, 275, true},
+      {[] { return MessageHookSet(AnswerTimerFive, HOOK_WINDOW_PROC) + MessageHookClear(HOOK_POST_DISPATCH); }, 2, 77000, false},
+      {[] { return MessageHookSet(nullptr, HOOK_WINDOW_PROC) + MessageHookSet(Note, HOOK_POST_DISPATCH); }, 2, 275, true},
+      {[] { return MessageHookSet(nullptr, HOOK_POST_DISPATCH) + MessageHookClear(7); }, 2, 275, false}};
+  // clang-format on
+  for (const auto& [call, result, timer, noting] : rows) {
+    EXPECT_EQ(call(), result);
+    const LRESULT answer = SendMessageA(window_, WM_TIMER, 5, 0);
+    EXPECT_EQ(answer * 1000 + EventPoll(), timer);
+    noted = {};
+    EventMessageRecord()->message = 0;
+    PostMessageA(window_, WM_APP, 3, 4);
+    PollUntil([](std::int32_t) { return EventMessageRecord()->message == WM_APP; });
+    EXPECT_EQ(Fields(noted), Fields(noting ? *EventMessageRecord() : MSG{})) << timer << noting;
+  }
 }
 
 int sleeps = 0;

@@ -1,9 +1,13 @@
-// Handle lists: member look-ups and whole-record removal.
-#include "toolkit/core/handle_list.h"
+// The platform-free pieces: handle lists (member look-ups, whole-record removal), the integer
+// stack and the class-name-to-kind table.
+#include <vantrel/int_stack_api.h>
 
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "toolkit/core/gadget_kind_table.h"
+#include "toolkit/core/handle_list.h"
 
 namespace {
 
@@ -44,6 +48,37 @@ TEST(HandleList, RecordsAreFoundAndRemovedByTheirOwnMembersOnly) {
     EXPECT_EQ(Walk(list), row.after);
     HandleListDestroy(list);
   }
+}
+
+// Each pop is noted as value * 10 + the count left: the stack's own -2 is told apart by the count.
+TEST(IntStack, LastInFirstOut_EmptyGivesMinusTwo_ANullStackGivesZero) {
+  IntStack* stack = IntStackNew();
+  std::vector<int> seen;
+  const auto pop = [&seen](IntStack* s) { seen.push_back(IntStackPop(s) * 10 + IntStackCount(s)); };
+  for (int value : {1, 2, INTSTACK_EMPTY, 3}) IntStackPush(stack, value);
+  for (int i = 0; i < 5; ++i) pop(stack);
+  for (int value : {7, 8}) IntStackPush(stack, value);
+  IntStackClear(stack);
+  pop(stack);
+  pop(nullptr);
+  EXPECT_EQ(seen, (std::vector{33, -18, 21, 10, -20, -20, 0}));
+  IntStackPush(stack, 9);
+  IntStackDelete(stack);  // with its value: the host build's leak checker sees a lost node
+  IntStackPush(nullptr, 1);
+  IntStackClear(nullptr);
+  IntStackDelete(nullptr);
+}
+
+// Exact, case-sensitive, whole names only.
+TEST(GadgetKind, EachListedClassNameAndNoOther) {
+  // clang-format off
+  const std::pair<const char*, int> rows[] = {
+      {"ComboBox", 3}, {"ComboLBox", 13}, {"ListBox", 2}, {"SysTabControl32", 4}, {"msctls_trackbar32", 7},
+      {"ScrollBar", 5}, {"msctls_progress32", 8}, {"SysDateTimePick32", 9}, {"SysMonthCal32", 10},
+      {"msctls_updown32", 14}, {"ToolbarWindow32", 15}, {"Static", 16}, {"SysListView32", 6},
+      {"SysTreeView32", 17}, {"COMBOBOX", 0}, {"Statics", 0}, {"Stati", 0}, {"Button", 0}, {"", 0}, {nullptr, 0}};
+  // clang-format on
+  for (const auto& [name, kind] : rows) EXPECT_EQ(GadgetKindFromClassName(name), kind) << name;
 }
 
 }  // namespace

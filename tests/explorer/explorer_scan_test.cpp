@@ -111,6 +111,13 @@ TEST_F(ExplorerScanTest, ListsDotDotFoldersThenFilesByModePatternAndFirstOnly) {
   gadget.list.ascending = EXPLORER_ASCENDING;
   EXPECT_EQ(ExplorerScan(&gadget.data, root_), 6);
   EXPECT_EQ(Names(gadget.list)[1], "c.txt");
+  // A probe, a folder scan and a drive scan each keep the application's error-mode flags and add
+  // the one that keeps a drive without its disk from asking for it.
+  for (const char* path : {"", "\\", "C:\\"}) {
+    SetErrorMode(SEM_NOOPENFILEERRORBOX);
+    path[0] ? ExplorerScan(&gadget.data, path) : ExplorerFolderProbe(&gadget.data, root_);
+    EXPECT_EQ(GetErrorMode(), SEM_NOOPENFILEERRORBOX | SEM_FAILCRITICALERRORS) << path;
+  }
   // Access denied cannot be provoked (Wine run as root ignores Unix permissions): its mapping is
   // checked instead. No gadget: nothing to list into, and no read through null.
   EXPECT_EQ(ExplorerProbeResultOf(ERROR_ACCESS_DENIED), PROBE_ACCESS_DENIED);

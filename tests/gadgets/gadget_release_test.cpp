@@ -1,10 +1,12 @@
-// Gadget registration and release, each class rule on a real control of that class.
+// Gadget registration and release: each class rule on a real control of that class, pictures
+// without a control, and records entered whole or not at all.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <new>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -12,6 +14,18 @@
 #include <vantrel/toolkit.h>
 
 #include "toolkit/core/registries.h"
+
+// The nothrow allocations (the registries' nodes) fail once the count reaches 0; -1: never.
+int allocations_left = -1;
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  if (allocations_left == 0) return nullptr;
+  if (allocations_left > 0) --allocations_left;
+  try {
+    return ::operator new(size);  // so that the ordinary delete releases it
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
 
 namespace {
 
@@ -59,22 +73,32 @@ class GadgetRelease : public testing::Test {
   static inline HWND window_ = nullptr;
 };
 
-TEST_F(GadgetRelease, AnIdInUseIsReplaced_FreeingTwiceOrAnUnknownIdDoesNothing_ImagesStay) {
+TEST_F(GadgetRelease, AnIdInUseIsReplacedButNotByAFailedPicture_FreeingIsHarmless_ImagesStay) {
   HWND older = Gadget("Static", 3), newer = Gadget("Static", 3);
-  EXPECT_EQ(std::tuple(IsWindow(older), GadgetWindowOf(3)), std::tuple(FALSE, newer));
+  EXPECT_EQ(GadgetRegister(3, newer), 1);  // registered again as it is: it stays, once
+  EXPECT_EQ(std::tuple(IsWindow(older), GadgetWindowOf(3), IsWindow(newer)),
+            std::tuple(FALSE, newer, TRUE));
   for (GadgetId id : {3, 3, 12345}) GadgetFree(id);
   EXPECT_FALSE(IsWindow(newer));
   HBITMAP image = CreateBitmap(26, 26, 1, 32, nullptr);  // the caller's: a picture leaves it
   CurrentWindowSet(window_);
-  ASSERT_NE(PictureGadgetCreate(4, 0, 0, 26, 26, image, 0, SS_BITMAP), nullptr);
-  GadgetFree(4);
-  EXPECT_TRUE(DeleteObject(image));  // fails on a deleted bitmap
+  HWND zero = PictureGadgetCreate(0, 0, 0, 26, 26, image, 1, SS_BITMAP);  // 0 is an id too
+  CurrentWindowSet(nullptr);  // no control can be made: nothing is registered, the older stays
+  EXPECT_EQ(PictureGadgetCreate(0, 0, 0, 26, 26, image, 0, SS_BITMAP), nullptr);
+  EXPECT_EQ(
+      std::tuple(GadgetWindowOf(0), IsWindow(zero), HandleListCount(GadgetRegistryGet()),
+                 GetWindowLongPtrA(zero, GWL_EXSTYLE) & WS_EX_CLIENTEDGE,
+                 SendMessageA(zero, STM_GETIMAGE, IMAGE_BITMAP, 0)),
+      std::tuple(zero, TRUE, 2u, LONG_PTR{WS_EX_CLIENTEDGE}, reinterpret_cast<LRESULT>(image)));
+  GadgetFree(0);
+  EXPECT_EQ(std::pair(IsWindow(zero), DeleteObject(image)), std::pair(FALSE, TRUE));
 }
 
 // Each row is a real control of a class with a rule, the properties put on it, and whether the
 // release must leave each of them in place until the window is destroyed.
 TEST_F(GadgetRelease, EachClassRuleReleasesWhatItsControlHolds) {
   HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32, 3, 0);  // emptied, not destroyed
+  HIMAGELIST own = ImageList_Create(16, 16, ILC_COLOR32, 1, 1);     // an image combo's: destroyed
   ImageList_SetImageCount(images, 3);
   int records[2] = {};
   const HANDLE three = reinterpret_cast<HANDLE>(3),
@@ -84,6 +108,7 @@ TEST_F(GadgetRelease, EachClassRuleReleasesWhatItsControlHolds) {
   struct Prop { const char* name; HANDLE value; bool kept = false; };
   const struct { const char* class_name; std::vector<Prop> props; } rows[] = {
       {WC_TREEVIEWA, {{"addparam60000", images}, {"stackindexes", IntStackNew()}}},
+      {WC_COMBOBOXEXA, {{"addparam60000", own}}},
       {"ExplorerGadget", {{"EXPLORERLISTFREEPROC", free_proc}, {"addparam60000", &records[0]},
                           {"EXPLORERGADGETLISTVIEWWINDOW", three}}},
       // Without its release routine an explorer keeps its list window's property.
@@ -100,9 +125,22 @@ TEST_F(GadgetRelease, EachClassRuleReleasesWhatItsControlHolds) {
       EXPECT_EQ(at_destroy[prop.name], prop.kept ? prop.value : nullptr) << prop.name;
   }
   EXPECT_EQ(ImageList_GetImageCount(images), 0);
-  EXPECT_TRUE(ImageList_SetImageCount(images, 1));  // fails on a destroyed list
+  EXPECT_TRUE(ImageList_SetImageCount(images, 1) && !ImageList_SetImageCount(own, 1));
   ImageList_Destroy(images);
   EXPECT_EQ(explorer_freed, std::vector<void*>{&records[0]});
+}
+
+TEST_F(GadgetRelease, ARecordIsEnteredWholeOrNotAtAll) {
+  for (int fail_at : {0, 1, 2}) {
+    SCOPED_TRACE(fail_at);
+    allocations_left = fail_at;
+    EXPECT_EQ(ColourEntryAdd(reinterpret_cast<HWND>(0x5100), 0x5200, 2), 0);
+    allocations_left = fail_at % 2;
+    EXPECT_EQ(GadgetRegister(9, reinterpret_cast<HWND>(0x5200)), 0);
+    allocations_left = fail_at % 2;
+    TabStopEnrol(window_, 9);
+    allocations_left = -1;
+  }
 }
 
 }  // namespace

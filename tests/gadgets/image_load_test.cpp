@@ -1,4 +1,5 @@
-// Image loading: the demo's PNG flattened opaque on both branches.
+// Image loading: the demo's PNG flattened opaque on both branches, and what a failed load
+// prints and returns.
 #include <vantrel/toolkit.h>
 
 #include <gtest/gtest.h>
@@ -47,6 +48,30 @@ TEST(ImageLoad, BothBranchesGiveTheBlendOverTheLow24BitsAndFullAlpha) {
     DeleteObject(bitmap);
   }
   ImageLoaderMajorVersionOverride(0);
+}
+
+// An image that cannot be loaded prints "FAIL" once; an icon that cannot be loaded prints
+// nothing.
+TEST(ImageLoad, FailedImagesPrintFailAndGiveNull_IconsFailSilently_FilesAreLetGo) {
+  const std::string ico = "Z:" VANTREL_APP_DIR "/1.ico", text = "Z:" VANTREL_APP_DIR "/main.cpp";
+  // clang-format off
+  const struct { const char* name; bool icon; const char* printed; bool loaded; } rows[] = {
+      {"Z:/no/such.png", false, "FAIL\n", false}, {"", false, "FAIL\n", false}, {nullptr, false, "FAIL\n", false},
+      {text.c_str(), false, "FAIL\n", false}, {ico.c_str(), true, "", true}, {"Z:/no/such.ico", true, "", false},
+      {kPng.c_str(), true, "", false}, {nullptr, true, "", false}};
+  // clang-format on
+  for (const auto& row : rows) {
+    testing::internal::CaptureStdout();
+    HANDLE image = row.icon ? static_cast<HANDLE>(IconLoadFile(row.name))
+                            : static_cast<HANDLE>(ImageLoadFile(row.name, 0));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), row.printed) << row.name;
+    EXPECT_EQ(image != nullptr, row.loaded) << row.name;
+  }
+  // The decoded image is released at once: GDI+ keeps the file of an image it holds open.
+  const std::string copy = "Z:/tmp/vantrel-image-load-" + std::to_string(GetCurrentProcessId());
+  CopyFileA(kPng.c_str(), copy.c_str(), FALSE);
+  DeleteObject(ImageLoadFile(copy.c_str(), 0));
+  EXPECT_TRUE(DeleteFileA(copy.c_str()));
 }
 
 }  // namespace

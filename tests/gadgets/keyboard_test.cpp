@@ -1,6 +1,8 @@
 // Shortcuts and Tab navigation with real keys: per-window tables, rebinding, entry reuse, a
-// failed table, stops in id order, editors, a toolbar, 150 stops, the focus given back.
+// failed table, stops in id order, editors, a toolbar, combos, 150 stops, the focus given back
+// after reactivation and after a message box.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -149,7 +151,7 @@ TEST_F(Keyboard, TabStepsInIdOrderFromAStopOrGoesFirstFromTheWindow) {
       {At(3), "Tab", TABSTOP_NEXT, At(1)}, {At(1), "shift+Tab", TABSTOP_PREVIOUS, At(3)},
       {At(1), "ctrl+Tab", TABSTOP_FORCE_NEXT, At(2)}, {window_, "Tab", TABSTOP_NEXT, At(1)},
       {window_, "shift+Tab", TABSTOP_PREVIOUS, At(1)},
-      {window_, "ctrl+Tab", TABSTOP_FORCE_NEXT, At(1)}};
+      {window_, "ctrl+Tab", TABSTOP_FORCE_NEXT, At(1)}, {At(7), "Tab", TABSTOP_NEXT, At(1)}};  // a gadget, no stop
   // clang-format on
   for (const Row& row : rows) Expect(row);
 }
@@ -168,7 +170,9 @@ TEST_F(Keyboard, HiddenAndDisabledStopsAreSkipped_WithoutStopsTheKeysAreStillEve
   EnableWindow(At(3), TRUE);
 }
 
-TEST_F(Keyboard, EditorsKeepTab_AFirstChildToolbarIsAStopByItsHandle) {
+// Tab in the edit of a drop-down combo or an image combo steps from that gadget; a stop enrolled
+// again (an image combo enrols itself) is still one stop.
+TEST_F(Keyboard, EditorsKeepTab_AFirstChildToolbarIsAStopByItsHandle_CombosHoldTheirEdits) {
   ASSERT_NE(LoadLibraryA("riched20.dll"), nullptr);
   WNDCLASSA editor = {};
   editor.lpfnWndProc = EditorProc;
@@ -182,13 +186,19 @@ TEST_F(Keyboard, EditorsKeepTab_AFirstChildToolbarIsAStopByItsHandle) {
   HWND edit = Gadget(13, "Edit", 0, 70, 40);
   HWND sci = Gadget(14, "Scintilla", 0, 100, 40);
   HWND alias = Gadget(LOWORD(toolbar), "Edit", 0, 130, 40);  // the id that Wine takes for it
+  HWND combo =
+      FindWindowExA(Gadget(9, "ComboBox", CBS_DROPDOWN, 160, 40), nullptr, "Edit", nullptr);
+  HWND image = ImageComboCreate(10, 190, 40, 60, 100, 16, CBS_DROPDOWN);
+  TabStopEnrol(GetParent(image), 10);
+  HWND image_edit = reinterpret_cast<HWND>(SendMessageA(image, CBEM_GETEDITCONTROL, 0, 0));
   // clang-format off
   const Row rows[] = {
       {rich, "Tab", TABSTOP_NEXT, rich}, {rich, "shift+Tab", TABSTOP_PREVIOUS, rich},
       {rich, "ctrl+Tab", TABSTOP_FORCE_NEXT, fixed}, {fixed, "Tab", TABSTOP_NEXT, edit},
       {sci, "Tab", TABSTOP_NEXT, sci}, {sci, "shift+Tab", TABSTOP_PREVIOUS, sci},
       {edit, "shift+Tab", TABSTOP_PREVIOUS, fixed}, {sci, "ctrl+Tab", TABSTOP_FORCE_NEXT, alias},
-      {alias, "Tab", TABSTOP_NEXT, toolbar}, {toolbar, "Tab", TABSTOP_NEXT, rich}};
+      {alias, "Tab", TABSTOP_NEXT, toolbar}, {toolbar, "Tab", TABSTOP_NEXT, combo},
+      {combo, "Tab", TABSTOP_NEXT, image_edit}, {image_edit, "Tab", TABSTOP_NEXT, rich}};
   // clang-format on
   for (const Row& row : rows) Expect(row);
   char text[8] = {};
@@ -218,6 +228,35 @@ TEST_F(Keyboard, AHundredAndFiftyStopsAreAllVisited_RemoveAllEndsNavigationForGo
   TabStopEnrol(window, 1151);  // does not bring the Tab keys back
   EXPECT_EQ(Press(window, "Tab"), -WM_KEYDOWN);
   EXPECT_EQ(GetFocus(), window);
+}
+
+// Closes the message box once it is shown, noting "caption|text".
+std::string box_texts;
+WPARAM box_button = IDOK;
+void CALLBACK BoxClose(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND box = FindWindowA("#32770", nullptr);
+  if (box == nullptr || !KillTimer(nullptr, timer)) return;
+  char texts[2][8] = {};
+  GetWindowTextA(box, texts[0], sizeof texts[0]);
+  GetWindowTextA(GetDlgItem(box, 0xFFFF), texts[1], sizeof texts[1]);
+  box_texts = std::string(texts[0]) + "|" + texts[1];
+  PostMessageA(box, WM_COMMAND, box_button, 0);
+}
+
+TEST_F(Keyboard, AMessageBoxShowsEmptyTextsAsASpace_GivesItsButton_AndTheFocusBack) {
+  // clang-format off
+  const struct { const char* title; const char* text; std::int64_t flags; HWND owner, focus; const char* shown; WPARAM button; } rows[] = {
+      {"", "", 0, window_, At(1), " | ", IDOK}, {"T", "x", MB_OKCANCEL, nullptr, At(2), "T|x", IDCANCEL},
+      {nullptr, nullptr, 0x100000000 | MB_YESNO, window_, nullptr, " | ", IDNO}};  // low 32 bits
+  // clang-format on
+  for (const auto& row : rows) {
+    SetForegroundWindow(window_);
+    SetFocus(row.focus);
+    box_button = row.button;
+    SetTimer(nullptr, 0, 20, BoxClose);
+    EXPECT_EQ(MessageShow(row.title, row.text, row.flags, row.owner), std::int64_t(row.button));
+    EXPECT_EQ(std::pair(box_texts, GetFocus()), std::pair(std::string(row.shown), row.focus));
+  }
 }
 
 TEST_F(Keyboard, TheGadgetLastReachedByTabGetsTheFocusBackOnReactivation) {

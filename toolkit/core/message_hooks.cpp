@@ -14,20 +14,25 @@ int post_dispatch_hook_flag = 0;
 
 }  // namespace
 
+// A function of the other kind for `which` (or an unknown `which`) installs nothing: 0.
 int MessageHookSet(WindowProcHookFunction function, int which) {
-  if (which == HOOK_WINDOW_PROC) {
-    window_proc_hook = function;
-    window_proc_hook_flag = HOOK_ENABLED;
-  }
+  if (which != HOOK_WINDOW_PROC) return 0;
+  window_proc_hook = function;
+  window_proc_hook_flag = HOOK_ENABLED;
   return 1;
 }
 
 int MessageHookSet(PostDispatchHookFunction function, int which) {
-  if (which == HOOK_POST_DISPATCH) {
-    post_dispatch_hook = function;
-    post_dispatch_hook_flag = HOOK_ENABLED;
-  }
+  if (which != HOOK_POST_DISPATCH) return 0;
+  post_dispatch_hook = function;
+  post_dispatch_hook_flag = HOOK_ENABLED;
   return 1;
+}
+
+int MessageHookSet(std::nullptr_t, int which) {
+  if (which == HOOK_WINDOW_PROC) return MessageHookSet(WindowProcHookFunction{}, which);
+  if (which == HOOK_POST_DISPATCH) return MessageHookSet(PostDispatchHookFunction{}, which);
+  return 0;
 }
 
 int MessageHookClear(int which) {

@@ -78,6 +78,13 @@ HWND CurrentWindowSet(HWND window) {
 }
 
 int ColourEntryAdd(HWND control, std::int64_t background, std::int64_t text) {
+  // One entry per control: a second one would be read by nothing and outlive the control.
+  if (HandleNode* entry = HandleListFindMember(colour_registry, RegistryKeyOfWindow(control),
+                                               REGISTRY_TRIPLE, REGISTRY_TRIPLE_CONTROL)) {
+    entry->next->key = static_cast<std::uint64_t>(background);
+    entry->next->next->key = static_cast<std::uint64_t>(text);
+    return 1;
+  }
   const std::uint64_t entry[REGISTRY_TRIPLE] = {RegistryKeyOfWindow(control),
                                                 static_cast<std::uint64_t>(background),
                                                 static_cast<std::uint64_t>(text)};

@@ -20,6 +20,7 @@ inline constexpr int REGISTRY_PAIR = 2;
 inline constexpr int REGISTRY_TRIPLE = 3;
 inline constexpr int REGISTRY_PAIR_ID = 0;
 inline constexpr int REGISTRY_PAIR_WINDOW = 1;
+inline constexpr int REGISTRY_TRIPLE_CONTROL = 0;
 
 bool RegistriesCreated();
 void RegistriesCreate(bool with_tab_stops);

@@ -26,38 +26,38 @@ int ScrollPageStepSet(GadgetId id, std::int64_t step) {
   return ScrollPageStepSetHandle(GadgetWindowOf(id), step);
 }
 
-// A first SetScrollPos that returns 0 means no scroll-bar control, or one that was at 0: in
-// both cases the window's own bar moves too. SetScrollPos clamps to the bar's range.
+// A trackbar or an up-down sends these messages too, with its own handle: only a scroll-bar
+// control moves its bar, and the window's own bar moves only for its own messages (no control).
+// SetScrollPos clamps to the bar's range.
 void OnScrollStep(HWND window, UINT message, WPARAM code, LPARAM control) {
   HWND bar_control = reinterpret_cast<HWND>(control);
   EventStateMutable().source_window = bar_control;
-  const int bar = message == WM_HSCROLL ? SB_HORZ : SB_VERT;
-  int delta = 0;
+  HWND owner = bar_control != nullptr ? bar_control : window;
+  int bar = message == WM_HSCROLL ? SB_HORZ : SB_VERT;
+  if (bar_control != nullptr) {
+    if (GadgetKindOf(bar_control) != GADGET_KIND_SCROLLBAR) return;
+    bar = SB_CTL;
+  }
+  int position = GetScrollPos(owner, bar);
   switch (LOWORD(code)) {
     case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: {
-      const int position = HIWORD(code);
-      if (SetScrollPos(bar_control, SB_CTL, position, TRUE) == 0) {
-        SetScrollPos(window, bar, position, TRUE);
-      }
-      return;
-    }
+    case SB_THUMBTRACK:
+      position = HIWORD(code);
+      break;
     case SB_LINEDOWN:
-      delta = 1;
+      position += 1;
       break;
     case SB_LINEUP:
-      delta = -1;
+      position -= 1;
       break;
     case SB_PAGEDOWN:
-      delta = PageStep(bar_control);
+      position += PageStep(bar_control);
       break;
     case SB_PAGEUP:
-      delta = -PageStep(bar_control);
+      position -= PageStep(bar_control);
       break;
     default:
       return;
   }
-  if (SetScrollPos(bar_control, SB_CTL, GetScrollPos(bar_control, SB_CTL) + delta, TRUE) == 0) {
-    SetScrollPos(window, bar, GetScrollPos(window, bar) + delta, TRUE);
-  }
+  SetScrollPos(owner, bar, position, TRUE);
 }

@@ -13,6 +13,13 @@ std::int32_t PropInt32(HWND window, const char* name) {
   return static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(GetPropA(window, name)));
 }
 
+// A limit that is not set (absent, or 0) keeps the system's value: an absent maximum written as
+// 0 would keep the user from enlarging the window at all.
+void LimitApply(HWND window, const char* name, LONG* limit) {
+  const std::int32_t value = PropInt32(window, name);
+  if (value != 0) *limit = value;
+}
+
 }  // namespace
 
 bool OnMinMaxInfo(HWND window, LPARAM info) {
@@ -20,10 +27,10 @@ bool OnMinMaxInfo(HWND window, LPARAM info) {
     return false;
   }
   auto* limits = reinterpret_cast<MINMAXINFO*>(info);
-  limits->ptMinTrackSize = {PropInt32(window, PROP_MINIMAL_WIDTH),
-                            PropInt32(window, PROP_MINIMAL_HEIGHT)};
-  limits->ptMaxTrackSize = {PropInt32(window, PROP_MAXIMAL_WIDTH),
-                            PropInt32(window, PROP_MAXIMAL_HEIGHT)};
+  LimitApply(window, PROP_MINIMAL_WIDTH, &limits->ptMinTrackSize.x);
+  LimitApply(window, PROP_MINIMAL_HEIGHT, &limits->ptMinTrackSize.y);
+  LimitApply(window, PROP_MAXIMAL_WIDTH, &limits->ptMaxTrackSize.x);
+  LimitApply(window, PROP_MAXIMAL_HEIGHT, &limits->ptMaxTrackSize.y);
   return true;
 }
 

@@ -7,10 +7,12 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <optional>
 #include <string>
 
 #include "toolkit/core/code_page_text.h"
 #include "toolkit/core/registries.h"
+#include "toolkit/explorer/explorer_com.h"
 #include "toolkit/explorer/explorer_entries.h"
 #include "toolkit/explorer/explorer_open_path.h"
 #include "toolkit/explorer/explorer_present.h"
@@ -105,18 +107,20 @@ void OnSize(HWND window, LPARAM lparam) {
 }
 
 // Answers what the list asks, then passes every notification on to the toolkit window as if
-// it came from the explorer gadget itself.
-void OnNotify(HWND window, WPARAM wparam, LPARAM lparam) {
+// it came from the explorer gadget itself. True with the result when the list needs one.
+bool OnNotify(HWND window, WPARAM wparam, LPARAM lparam, LRESULT* result) {
   auto* header = reinterpret_cast<NMHDR*>(lparam);
-  if (header == nullptr) return;
+  if (header == nullptr) return false;
   // Only the explorer's own list view speaks for it.
   HWND owner = GetParent(header->hwndFrom);
   if (owner == window) {
     if (ExplorerGadgetData* record = ExplorerRecordOfWindow(window)) ExplorerCurrentSet(record);
   }
-  ExplorerPresentNotify(header);
+  const std::optional<LRESULT> answer = ExplorerPresentNotify(header);
   header->idFrom = static_cast<UINT_PTR>(static_cast<INT_PTR>(GadgetIdOf(owner)));
   SendMessageA(GetParent(window), WM_NOTIFY, wparam, lparam);
+  if (answer.has_value()) *result = *answer;
+  return answer.has_value();
 }
 
 // The release routine kept in "EXPLORERLISTFREEPROC".
@@ -129,7 +133,6 @@ void ExplorerDataRelease(void* record) {
 std::int64_t ExplorerDataFree(ExplorerGadgetData* record) {
   if (record == nullptr) return -1;
   if (record->listView != nullptr) {
-    ExplorerPresentForget(record->listView);
     // The colour entry is keyed by the list view, which the gadget release does not look at.
     if (HandleList* colours = ColourRegistryGet()) {
       if (HandleListFind(colours, RegistryKeyOfWindow(record->listView)) != nullptr) {
@@ -161,6 +164,7 @@ bool ExplorerClassRegister() {
 }
 
 LRESULT CALLBACK ExplorerWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  LRESULT result = 0;
   switch (message) {
     case WM_CREATE:
       OnCreate(window);
@@ -169,7 +173,7 @@ LRESULT CALLBACK ExplorerWindowProc(HWND window, UINT message, WPARAM wparam, LP
       OnSize(window, lparam);
       break;
     case WM_NOTIFY:
-      OnNotify(window, wparam, lparam);
+      if (OnNotify(window, wparam, lparam, &result)) return result;
       break;
     default:
       break;
@@ -178,7 +182,8 @@ LRESULT CALLBACK ExplorerWindowProc(HWND window, UINT message, WPARAM wparam, LP
 }
 
 LRESULT CALLBACK ExplorerListViewProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_KEYUP && wparam == VK_RETURN) ExplorerPresentEnterKey(list);
+  // On the press: the release may belong to a key that closed a message box.
+  if (message == WM_KEYDOWN && wparam == VK_RETURN) ExplorerPresentEnterKey(list);
   return CallWindowProcA(list_view_proc_previous, list, message, wparam, lparam);
 }
 
@@ -203,6 +208,7 @@ HWND ExplorerGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int3
   record->path = ExplorerPathStored(given, record->pattern, GetACP());
   record->options = options;
   ExplorerCurrentSet(record);
+  ExplorerComEnsure();
   const INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
   const DWORD ex_style = options != nullptr ? static_cast<DWORD>(options->exStyle & kLow32Bits) : 0;

@@ -2,6 +2,7 @@
 #include "toolkit/explorer/explorer_present.h"
 
 #include <cstring>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -9,6 +10,7 @@
 
 #include "toolkit/core/code_page_text.h"
 #include "toolkit/explorer/explorer_entries.h"
+#include "toolkit/explorer/explorer_find_item.h"
 #include "toolkit/explorer/explorer_record.h"
 #include "toolkit/explorer/explorer_open_path.h"
 #include "toolkit/explorer/explorer_present_text.h"
@@ -25,8 +27,6 @@ constexpr std::int32_t kIgnoreCase = 0;
 constexpr std::int32_t kLoadedAnew = -1;
 constexpr std::int32_t kNotLoaded = 0;
 
-HWND last_list = nullptr;
-char last_name[ENTRY_NAME_SIZE] = {};
 ExplorerProbeFunction probe_function = nullptr;
 
 void SystemLower(char* text, std::size_t length) {
@@ -38,11 +38,14 @@ bool EndsWithDotDot(const char* name) {
   return length >= 2 && std::strcmp(name + length - 2, EXPLORER_DOT_DOT) == 0;
 }
 
-// Loads the list view anew from the search path, without invalidating it item by item.
-void ListReload(HWND list, ExplorerGadgetData* gadget, std::string_view path) {
+// Loads the list view anew from the search path, without invalidating it item by item. A
+// folder that cannot be searched (gone since it was probed) leaves the list as it was.
+bool ListReload(HWND list, ExplorerGadgetData* gadget, std::string_view path) {
+  const std::optional<std::int64_t> count = ExplorerScanTry(gadget, path);
+  if (!count.has_value()) return false;
   SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
-  const std::int64_t count = ExplorerScan(gadget, path);
-  SendMessageA(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOINVALIDATEALL);
+  SendMessageA(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(*count), LVSICF_NOINVALIDATEALL);
+  return true;
 }
 
 // The scan puts the pattern between folder and name; the shell needs the real path.
@@ -58,8 +61,6 @@ void CellText(ExplorerGadgetData* gadget, const NMHDR& header, LVITEMA* item,
     case 0:
       TextCopyBounded(item->pszText, item->cchTextMax, entry->name, GetACP());
       if (SendMessageA(header.hwndFrom, LVM_GETITEMSTATE, item->iItem, LVIS_SELECTED) != 0) {
-        last_list = header.hwndFrom;
-        TextCopyBounded(last_name, sizeof(last_name), entry->name, GetACP());
         gadget->selectedIndex = item->iItem;
       }
       break;
@@ -140,12 +141,29 @@ void AccessDeniedShow(const ExplorerGadgetData& gadget) {
   MessageShow(title.c_str(), text.c_str(), MB_ICONERROR, nullptr);
 }
 
+// Type-ahead: the list asks which item the typed text names. Wine asks in UTF-16 even an
+// ANSI window, which Windows asks in its code page: both are answered.
+LRESULT OnFindItem(const ExplorerGadgetData& gadget, const NMHDR* header) {
+  if (header->code == LVN_ODFINDITEMW) {
+    const auto& request = *reinterpret_cast<const NMLVFINDITEMW*>(header);
+    const std::wstring_view typed = request.lvfi.psz != nullptr ? request.lvfi.psz : L"";
+    return static_cast<LRESULT>(
+        ExplorerFindItem(gadget.entries, request.iStart, request.lvfi.flags, typed));
+  }
+  const auto& request = *reinterpret_cast<const NMLVFINDITEMA*>(header);
+  return static_cast<LRESULT>(ExplorerFindItem(gadget.entries, request.iStart, request.lvfi.flags,
+                                               ExplorerFindText(request.lvfi.psz)));
+}
+
 }  // namespace
 
-void ExplorerPresentNotify(NMHDR* header) {
+std::optional<LRESULT> ExplorerPresentNotify(NMHDR* header) {
   ExplorerGadgetData* gadget = ExplorerCurrentGet();
-  if (gadget == nullptr || gadget->entries == nullptr) return;
+  if (gadget == nullptr || gadget->entries == nullptr) return std::nullopt;
   switch (header->code) {
+    case LVN_ODFINDITEMA:
+    case LVN_ODFINDITEMW:
+      return OnFindItem(*gadget, header);
     case LVN_GETDISPINFOA:
       OnDisplayInfo(gadget, reinterpret_cast<NMLVDISPINFOA*>(header));
       break;
@@ -158,14 +176,18 @@ void ExplorerPresentNotify(NMHDR* header) {
     default:
       break;
   }
+  return std::nullopt;
 }
 
 void ExplorerPresentEnterKey(HWND list) {
-  if (list != last_list) return;
   ExplorerGadgetData* gadget = ExplorerRecordOfWindow(GetParent(list));
   if (gadget == nullptr) return;
+  // The item the user sees chosen now: nothing after a reload, so Enter never repeats a move.
+  const int item = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
+  if (item < 0 || ListView_GetItemState(list, item, LVIS_SELECTED) == 0) return;
   ExplorerCurrentSet(gadget);
-  ExplorerOpen(0, last_name, list, EXPLORER_OPEN_ENTRY);
+  gadget->listView = list;
+  ExplorerOpen(item, "", nullptr, EXPLORER_OPEN_ENTRY);
 }
 
 std::int32_t ExplorerOpen(std::int64_t index, std::string_view text, HWND list, std::int32_t mode) {
@@ -188,7 +210,7 @@ std::int32_t ExplorerOpen(std::int64_t index, std::string_view text, HWND list, 
   const std::int32_t outcome = plan.driveList ? PROBE_OK : probe(gadget, plan.target);
   switch (outcome) {
     case PROBE_OK:
-      ListReload(gadget->listView, gadget, plan.target);
+      if (!ListReload(gadget->listView, gadget, plan.target)) return kNotLoaded;
       gadget->path = plan.target;
       return kLoadedAnew;
     case PROBE_NOT_FOUND:
@@ -198,13 +220,6 @@ std::int32_t ExplorerOpen(std::int64_t index, std::string_view text, HWND list, 
       return kNotLoaded;
     default:
       return kNotLoaded;
-  }
-}
-
-void ExplorerPresentForget(HWND list) {
-  if (list == last_list) {
-    last_list = nullptr;
-    last_name[0] = '\0';
   }
 }
 

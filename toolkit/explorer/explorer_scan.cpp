@@ -2,6 +2,7 @@
 #include "toolkit/explorer/explorer_scan.h"
 
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "toolkit/explorer/explorer_entries.h"
 #include "toolkit/explorer/explorer_gadget_data.h"
 #include "toolkit/explorer/explorer_open_path.h"
+#include "toolkit/explorer/explorer_shell_cache.h"
 #include "toolkit/explorer/explorer_sort.h"
 #include "toolkit/explorer/explorer_text.h"
 
@@ -233,6 +235,7 @@ bool FolderPass(HANDLE search, const ExplorerGadgetData* gadget, std::string_vie
 }
 
 void DriveList(ScanAppender* append, ExplorerEntryList* list) {
+  ExplorerShellDrivesForget();
   char drives[EXPLORER_DRIVE_STRINGS_SIZE];
   std::memset(drives, ' ', sizeof(drives));
   DWORD length = GetLogicalDriveStringsA(sizeof(drives), drives);
@@ -246,9 +249,10 @@ void DriveList(ScanAppender* append, ExplorerEntryList* list) {
 
 }  // namespace
 
-int64_t ExplorerScan(ExplorerGadgetData* gadget, std::string_view path) {
+std::optional<int64_t> ExplorerScanTry(ExplorerGadgetData* gadget, std::string_view path) {
   ExplorerEntryList* scan_list = ExplorerScanListGet();
-  if (gadget == nullptr || gadget->entries == nullptr || scan_list == nullptr) return 0;
+  if (gadget == nullptr || gadget->entries == nullptr || scan_list == nullptr) return std::nullopt;
+  ExplorerCriticalErrorsQuiet();
   local_bias = LocalBias();
   ScanAppender append(path, gadget->entries->sortMode == EXPLORER_SORT_MODIFIED);
   ExplorerEntryListClear(scan_list);
@@ -272,10 +276,12 @@ int64_t ExplorerScan(ExplorerGadgetData* gadget, std::string_view path) {
     ExplorerEntryListReserve(&files, expected);
     for (bool short_names = false;; short_names = true) {
       HANDLE search = SearchOpen(search_text, &find_data, short_names);
-      if (search == INVALID_HANDLE_VALUE) {
+      if (search == INVALID_HANDLE_VALUE && !short_names) {
         first_only = EXPLORER_FIRST_ONLY_OFF;
-        return 0;
+        return std::nullopt;
       }
+      // The folder went away between the two searches: it lists as empty.
+      if (search == INVALID_HANDLE_VALUE) break;
       ExplorerEntryListClear(gadget->entries);
       const bool complete = FolderPass(search, gadget, path, short_names, &append, scan_list,
                                        with_files ? &files : nullptr);
@@ -296,6 +302,10 @@ int64_t ExplorerScan(ExplorerGadgetData* gadget, std::string_view path) {
   return ExplorerEntryListCount(gadget->entries);
 }
 
+int64_t ExplorerScan(ExplorerGadgetData* gadget, std::string_view path) {
+  return ExplorerScanTry(gadget, path).value_or(0);
+}
+
 int32_t ExplorerProbeResultOf(DWORD error) {
   switch (error) {
     case ERROR_ACCESS_DENIED:
@@ -309,6 +319,7 @@ int32_t ExplorerProbeResultOf(DWORD error) {
 
 int32_t ExplorerFolderProbe(const ExplorerGadgetData* gadget, std::string_view path) {
   if (gadget == nullptr) return PROBE_FAILED;
+  ExplorerCriticalErrorsQuiet();
   ParkedSearchClose();
   parked.text = SearchText(gadget, path);
   parked.handle = SearchFirst(parked.text, &parked.first, false);
@@ -323,10 +334,14 @@ std::string ExplorerModifiedText(int sortable) {
   return std::string(text, length);
 }
 
+void ExplorerCriticalErrorsQuiet() {
+  // Kept for the rest of the process: an empty removable drive or a lost network drive then
+  // fails quietly instead of asking the user to insert a disk. The application's flags stay.
+  SetErrorMode(GetErrorMode() | SEM_FAILCRITICALERRORS);
+}
+
+// The scan that calls it has made an empty drive fail quietly.
 uint64_t ExplorerDriveSize(const char* root) {
-  // Kept for the rest of the process: an empty removable drive then fails quietly instead of
-  // asking the user to insert a disk.
-  SetErrorMode(SEM_FAILCRITICALERRORS);
   ULARGE_INTEGER free_to_caller;
   ULARGE_INTEGER total;
   ULARGE_INTEGER total_free;

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,8 @@ struct ExplorerGadgetData;
 // drives) and returns how many entries it now holds; 0, lists untouched, when the folder
 // cannot be searched.
 int64_t ExplorerScan(ExplorerGadgetData* gadget, std::string_view path);
+// The same, telling a folder that cannot be searched (nothing, lists untouched) from an empty one.
+std::optional<int64_t> ExplorerScanTry(ExplorerGadgetData* gadget, std::string_view path);
 // PROBE_OK, PROBE_ACCESS_DENIED, PROBE_NOT_FOUND or PROBE_FAILED for the folder's search. A
 // search that succeeds is kept open for the next scan of the same path, which starts from it.
 int32_t ExplorerFolderProbe(const ExplorerGadgetData* gadget, std::string_view path);
@@ -20,6 +23,9 @@ int32_t ExplorerFolderProbe(const ExplorerGadgetData* gadget, std::string_view p
 int32_t ExplorerProbeResultOf(DWORD error);
 // Last-write time of the record in ExplorerFindData, sortable (1) or as shown (0).
 std::string ExplorerModifiedText(int sortable);
+// Adds SEM_FAILCRITICALERRORS to the process's error mode, keeping the application's flags, so
+// that no probe or scan of a drive without its disk asks the user for one.
+void ExplorerCriticalErrorsQuiet();
 // A drive's total capacity in bytes; 0 when it cannot be read.
 uint64_t ExplorerDriveSize(const char* root);
 

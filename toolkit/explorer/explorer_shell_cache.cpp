@@ -18,7 +18,8 @@ namespace {
 // files its answer is the extension's. So a file's answer is kept by extension, except for the
 // kinds that carry an icon of their own. A folder's icon is its own only when its desktop.ini
 // may apply, which Windows allows only for read-only or system folders; the others share one
-// kept answer. Those folders, drives and ".." are always asked.
+// kept answer. Those folders and ".." are always asked. A drive is asked once per listing of
+// the drives: a disconnected network drive or an empty optical drive makes every ask slow.
 constexpr const char* kOwnIconExtensions[] = {"exe", "ico", "cur", "ani", "lnk",
                                               "url", "scr", "cpl", "msc"};
 // The key of the plain folders' shared icon: no extension of a file name holds a backslash.
@@ -30,14 +31,21 @@ constexpr std::size_t kMaxAnswers = 4096;
 std::map<std::string, std::string> type_names;
 std::map<std::string, int> icons;
 
-// The lowered text after a file name's last "." (empty for none); nothing for other entries.
+// A drive root's key holds its ":", which no file name, and so no extension, can hold (nor
+// any trail byte of a multi-byte code page).
+bool IsDriveKey(const std::string& key) {
+  return key.find(':') != std::string::npos;
+}
+
+// The lowered text after a file name's last "." (empty for none); a drive root's own text;
+// nothing for other entries.
 std::optional<std::string> ExtensionKey(const ExplorerEntry& entry) {
   const std::string_view name(entry.name);
+  if (entry.kind != ENTRY_KIND_FILE || name.empty()) return std::nullopt;
   // A drive root such as C:\ is a file entry too; a name whose last byte is a trail byte of the
   // separator's value is none.
-  if (entry.kind != ENTRY_KIND_FILE || name.empty() ||
-      TextCharFindLast(name, EXPLORER_PATH_SEPARATOR, GetACP()) + 1 == name.size()) {
-    return std::nullopt;
+  if (TextCharFindLast(name, EXPLORER_PATH_SEPARATOR, GetACP()) + 1 == name.size()) {
+    return std::string(name);
   }
   const char* dot = std::strrchr(entry.name, '.');
   std::string key = dot != nullptr ? dot + 1 : "";
@@ -53,12 +61,13 @@ Value Answer(std::map<std::string, Value>* kept, const std::optional<std::string
     if (found != kept->end()) return found->second;
   }
   const std::optional<Value> asked = ask();
-  if (!asked.has_value()) return Value();
+  // A drive that gives no answer is not asked again either: each ask may stall.
+  if (!asked.has_value() && !(key.has_value() && IsDriveKey(*key))) return Value();
   if (key.has_value()) {
     if (kept->size() >= kMaxAnswers) kept->clear();
-    kept->emplace(*key, *asked);
+    kept->emplace(*key, asked.value_or(Value()));
   }
-  return *asked;
+  return asked.value_or(Value());
 }
 
 }  // namespace
@@ -77,6 +86,11 @@ std::optional<std::string> FolderKey(const ExplorerEntry& entry, const char* pat
   const DWORD attributes = GetFileAttributesA(path);
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & kCustomisableFolder) != 0) return {};
   return std::string(kPlainFolderKey);
+}
+
+void ExplorerShellDrivesForget() {
+  std::erase_if(type_names, [](const auto& kept) { return IsDriveKey(kept.first); });
+  std::erase_if(icons, [](const auto& kept) { return IsDriveKey(kept.first); });
 }
 
 int ExplorerShellIcon(const ExplorerEntry& entry, const char* path) {

@@ -11,3 +11,5 @@ std::string ExplorerShellTypeName(const ExplorerEntry& entry, const std::string&
 // The entry's index in the system image list (SHGFI_SYSICONINDEX for path); 0 when the shell
 // fails.
 int ExplorerShellIcon(const ExplorerEntry& entry, const char* path);
+// Forgets the drives' answers, so that a new listing of the drives asks about each once.
+void ExplorerShellDrivesForget();

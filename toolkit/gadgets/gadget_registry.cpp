@@ -34,6 +34,15 @@ void EmptyImageList(HWND window) {
   if (images != nullptr) ImageList_Remove(images, -1);
 }
 
+// The image combo's list was made for it at its creation: it goes with the combo, detached
+// first so that the combo never draws from a destroyed list.
+void ReleaseImageCombo(HWND window) {
+  auto images = reinterpret_cast<HIMAGELIST>(Prop(window, PROP_COMPANION));
+  if (images == nullptr) return;
+  SendMessageA(window, CBEM_SETIMAGELIST, 0, 0);
+  ImageList_Destroy(images);
+}
+
 void ReleaseTreeOrList(HWND window) {
   EmptyImageList(window);
   auto* stack = reinterpret_cast<IntStack*>(Prop(window, PROP_STACK_INDEXES));
@@ -60,7 +69,7 @@ void ReleaseByClass(HWND window) {
   } else if (class_name == CLASS_UP_DOWN) {
     ReleaseUpDown(window);
   } else if (class_name == CLASS_IMAGE_COMBO) {
-    EmptyImageList(window);
+    ReleaseImageCombo(window);
   } else if (class_name == CLASS_SPLITTER) {
     ReleaseSplitter(window);
   }
@@ -100,6 +109,8 @@ void GadgetFree(GadgetId id) {
 int GadgetRegister(GadgetId id, HWND window) {
   HandleList* registry = GadgetRegistryGet();
   if (registry == nullptr) return 0;
+  // Registered again as it is: freeing first would destroy the caller's own control.
+  if (window != nullptr && GadgetWindowOf(id) == window) return 1;
   GadgetFree(id);
   const std::uint64_t pair[REGISTRY_PAIR] = {RegistryKeyOfId(id), RegistryKeyOfWindow(window)};
   return HandleListAppendRecord(registry, pair, REGISTRY_PAIR) ? 1 : 0;

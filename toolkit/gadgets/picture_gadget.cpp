@@ -12,6 +12,8 @@ HWND PictureGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32
   HWND control = CreateWindowExA(
       ex_style, PICTURE_CLASS, nullptr, window_style, x, y, width, height, CurrentWindowGet(),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+  // No control, nothing registered: the gadget that holds the id, if any, stays.
+  if (control == nullptr) return nullptr;
   if (image != nullptr) {
     // Only SS_BITMAP alone names a bitmap; SS_BITMAP with more bits is taken as an icon.
     const WPARAM kind = style == PICTURE_STYLE_BITMAP ? IMAGE_BITMAP : IMAGE_ICON;

@@ -34,13 +34,24 @@ HWND ToolkitWindowAboveCurrent() {
   return nullptr;
 }
 
+bool PairEnrolled(const HandleList* stops, const std::uint64_t (&pair)[REGISTRY_PAIR]) {
+  for (const HandleNode* node = stops->first; node != nullptr && node->next != nullptr;
+       node = node->next->next) {
+    if (node->key == pair[REGISTRY_PAIR_ID] && node->next->key == pair[REGISTRY_PAIR_WINDOW])
+      return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 void TabStopEnrol(HWND window, GadgetId id) {
   HandleList* stops = TabStopRegistryGet();
   if (stops == nullptr || window == nullptr) return;
-  HandleListAppendKey(stops, RegistryKeyOfId(id));
-  HandleListAppendKey(stops, RegistryKeyOfWindow(window));
+  // A pair enrolled twice would make Tab step from a stop onto itself for good; appended whole,
+  // so that a failed append cannot shift every later pair.
+  const std::uint64_t pair[REGISTRY_PAIR] = {RegistryKeyOfId(id), RegistryKeyOfWindow(window)};
+  if (!PairEnrolled(stops, pair) && !HandleListAppendRecord(stops, pair, REGISTRY_PAIR)) return;
   // Once per window, for its lifetime: ShortcutRemoveAll ends its Tab navigation for good.
   if (GetPropA(window, PROP_TABSTOP_SHORTCUT) != nullptr) return;
   for (const TabShortcut& shortcut : kTabShortcuts) {

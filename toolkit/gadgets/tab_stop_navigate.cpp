@@ -57,21 +57,23 @@ std::int64_t StopOf(HWND focus) {
   return id;
 }
 
+// The stop that holds the focus: the focused control itself, or the nearest of its parents that
+// is a stop (the edit inside a drop-down combo box, the list inside an explorer gadget).
+std::int64_t StopHolding(HWND focus, HWND window) {
+  for (HWND held = focus; held != nullptr && held != window; held = GetParent(held)) {
+    if (const std::int64_t stop = StopOf(held)) return stop;
+  }
+  return 0;
+}
+
 }  // namespace
 
 void TabStopNavigate(HWND window, unsigned command) {
   if (TabStopRegistryGet() == nullptr) return;
-  HWND focus = GetFocus();
-  // The explorer gadget as a whole counts as the focused control.
-  HWND parent = focus != nullptr ? GetParent(focus) : nullptr;
-  if (parent != nullptr && WindowClassNameGet(parent) == CLASS_EXPLORER_GADGET) focus = parent;
-  if (focus == nullptr || focus == window) {
-    TabStopMove(0, window, command, TABSTOP_MODE_FIRST);
-    return;
-  }
+  HWND focus = GetFocus();  // none, or the window itself: no stop holds it, the first is focused
   // Ctrl+Tab moves on even out of an editor.
   if (command != TABSTOP_FORCE_NEXT && EditorKeepsTab(focus, command)) return;
-  const std::int64_t stop = StopOf(focus);
+  const std::int64_t stop = StopHolding(focus, window);
   const int mode = command == TABSTOP_FORCE_NEXT ? TABSTOP_MODE_FORCE : TABSTOP_MODE_STEP;
   TabStopMove(stop, window, command, stop == 0 ? TABSTOP_MODE_FIRST : mode);
 }
