@@ -19,15 +19,29 @@ TEST(ExplorerEntryList, FindsByNumberAfterAClearAndRefill_ClearKeepsTheSortSetti
   list.ascending = EXPLORER_ASCENDING;
   list.sortMode = EXPLORER_SORT_MODIFIED;
   for (int count : {100, 40}) {  // the second after a clear: nothing stale is found
-    std::vector<ExplorerEntry*> added;
     for (int k = 0; k < count; ++k)
-      added.push_back(ExplorerEntryAdd(&list, "f", 1, "p", "t", F, 0, "k"));
-    for (int k = 0; k < count; ++k) EXPECT_EQ(ExplorerEntryFind(&list, k + 1), added[k]) << k;
+      ExplorerEntryAdd(&list, std::to_string(k), 1, "p", "t", F, 0, "k");
+    for (int k = 0; k < count; ++k)
+      EXPECT_EQ(std::to_string(k), ExplorerEntryFind(&list, k + 1)->name);
     for (int64_t at : {int64_t{0}, int64_t{count + 1}, INT64_MIN, INT64_MAX})
       EXPECT_EQ(ExplorerEntryFind(&list, at), nullptr) << at;
     ExplorerEntryListClear(&list);
   }
   EXPECT_EQ(list.ascending * 10 + list.sortMode, EXPLORER_ASCENDING * 10 + EXPLORER_SORT_MODIFIED);
+  // Texts are kept to 259 bytes; a path is made from the folder and the name or a kept leaf.
+  const std::string folder = "C:\\d\\", big(300, 'n'), cut = big.substr(0, 259);
+  ExplorerEntryListFolderSet(&list, folder);
+  // clang-format off
+  const struct { std::string name, path, date, shown, made, shownDate; } rows[] = {
+      {"a", folder + "a", "t", "a", folder + "a", "t"}, {"?.c", folder + "Q~1.C", "t", "?.c", folder + "Q~1.C", "t"},
+      {"..", folder + "..", "t", "..", folder + "..", ""}, {big, folder + big, big, cut, (folder + big).substr(0, 259), big.substr(0, 19)},
+      {"x", "E:\\" + big, "", "x", ("E:\\" + big).substr(0, 259), ""}};
+  // clang-format on
+  for (const auto& row : rows) {
+    const ExplorerEntry e = *ExplorerEntryAdd(&list, row.name, 0, row.path, row.date, D, 0, "k");
+    EXPECT_EQ(row.shown + "|" + row.made + "|" + row.shownDate,
+              std::string(e.name) + "|" + ExplorerEntryPath(list, e) + "|" + e.modifiedText);
+  }
 }
 
 // Fills the scan list as a scan does from "name/" (a folder) and "name=size" (a file), each with

@@ -367,4 +367,25 @@ TEST_F(ExplorerGadget, ExplorersInitialiseComOnTheirThreadAndLeaveTheApplication
   CurrentWindowSet(window);
 }
 
+// Under code page 1252 a folder named 文档 lists as "??": its short name opens it.
+TEST_F(ExplorerGadget, ANameOutsideTheCodePageIsEnteredThroughItsShortName) {
+  char temp[MAX_PATH];
+  const std::string folder = std::string(temp, GetTempPathA(MAX_PATH, temp)) + "wide" + id_;
+  const std::wstring wide = std::wstring(folder.begin(), folder.end()) + L"\\\u6587\u6863";
+  ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr) && CreateDirectoryW(wide.c_str(), nullptr));
+  CloseHandle(
+      CreateFileW((wide + L"\\a.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, 0));
+  WIN32_FIND_DATAW found;
+  FindClose(FindFirstFileW(wide.c_str(), &found));
+  const std::wstring alternate = found.cAlternateFileName;
+  const std::string opened = folder + "\\" + std::string(alternate.begin(), alternate.end()) + "\\";
+  ASSERT_EQ(ExplorerPathSet(kMain, folder.c_str()), -1);
+  ASSERT_EQ(Open(kMain, "??"), opened);
+  EXPECT_EQ(Column(list_), (Names{"..", "a.txt"}));
+  WIN32_FIND_DATAA inside;
+  HANDLE search = FindFirstFileA((ExplorerPathGet(kMain) + "a.txt").c_str(), &inside);
+  EXPECT_NE(search, INVALID_HANDLE_VALUE);
+  FindClose(search);
+}
+
 }  // namespace

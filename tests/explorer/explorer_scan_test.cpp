@@ -92,13 +92,25 @@ TEST_F(ExplorerScanTest, ListsDotDotFoldersThenFilesByModePatternAndFirstOnly) {
     EXPECT_EQ(ExplorerScan(&gadget.data, path), row.count);
     EXPECT_EQ(Shown(Names(gadget.list), row.shown), row.shown);
     EXPECT_EQ(ExplorerFirstOnlyGet(), EXPLORER_FIRST_ONLY_OFF);
-    EXPECT_EQ(ExplorerScanListGet()->head, nullptr);
-    for (const ExplorerEntry* e = gadget.list.head; e != nullptr && row.count > 0; e = e->next) {
-      EXPECT_EQ(e->path, path + e->name);
-      const auto size = kSizes.find(std::string(row.leaf).substr(0, 5) + e->name);
-      EXPECT_EQ(e->size, size == kSizes.end() ? 0 : size->second) << e->name;
+    EXPECT_EQ(ExplorerEntryListCount(ExplorerScanListGet()), 0);
+    for (const ExplorerEntry& e : gadget.list.entries) {
+      if (row.count == 0) break;  // the list of the row before
+      EXPECT_EQ(ExplorerEntryPath(gadget.list, e), path + e.name);
+      const auto size = kSizes.find(std::string(row.leaf).substr(0, 5) + e.name);
+      EXPECT_EQ(e.size, size == kSizes.end() ? 0 : size->second) << e.name;
     }
   }
+  // Sorted by date, the scan's keys order it: c.txt, dated 2000, comes first after "..".
+  const FILETIME y2000 = {0x256D4000, 0x01BF53EB};
+  HANDLE c = CreateFileA((root_ + "c.txt").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
+  EXPECT_TRUE(SetFileTime(c, nullptr, nullptr, &y2000) && CloseHandle(c));
+  gadget.data.listMode = EXPLORER_LIST_ALL;
+  gadget.data.pattern.clear();
+  gadget.list.sortMode = EXPLORER_SORT_MODIFIED;
+  gadget.list.ascending = EXPLORER_ASCENDING;
+  EXPECT_EQ(ExplorerScan(&gadget.data, root_), 6);
+  EXPECT_EQ(Names(gadget.list)[1], "c.txt");
   // A probe, a folder scan and a drive scan each keep the application's error-mode flags and add
   // the one that keeps a drive without its disk from asking for it.
   for (const char* path : {"", "\\", "C:\\"}) {
@@ -121,10 +133,10 @@ TEST(ExplorerDrives, TheDriveListIsTheMachines) {
   TestGadget gadget;
   EXPECT_EQ(ExplorerScan(&gadget.data, "\\"), static_cast<int64_t>(roots.size()));
   EXPECT_EQ(Names(gadget.list), roots);
-  for (const ExplorerEntry* e = gadget.list.head; e; e = e->next) {
+  for (const ExplorerEntry& e : gadget.list.entries) {
     ULARGE_INTEGER total{};
-    const bool read = GetDiskFreeSpaceExA(e->name, nullptr, &total, nullptr);
-    EXPECT_EQ(e->size, read ? total.QuadPart : 0) << e->name;
+    const bool read = GetDiskFreeSpaceExA(e.name, nullptr, &total, nullptr);
+    EXPECT_EQ(e.size, read ? total.QuadPart : 0) << e.name;
   }
 }
 

@@ -28,7 +28,7 @@ struct TestGadget {
 
 inline Strings Names(const ExplorerEntryList& list) {
   Strings names;
-  for (const ExplorerEntry* e = list.head; e != nullptr; e = e->next) names.emplace_back(e->name);
+  for (const ExplorerEntry& e : list.entries) names.emplace_back(e.name);
   return names;
 }
 

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include <vantrel/toolkit.h>
 
@@ -47,17 +48,15 @@ bool ListReload(HWND list, ExplorerGadgetData* gadget, std::string_view path) {
   return true;
 }
 
-// The scan puts the pattern between folder and name; the shell needs the real path. A name
-// holds no "*", so cleaning twice changes nothing.
-void EntryPathClean(const ExplorerGadgetData& gadget, ExplorerEntry* entry) {
-  if (gadget.pattern.empty()) return;
-  const std::string clean = TextReplace(entry->path, gadget.pattern, "", 1, kReplaceFirstOnly,
-                                        kIgnoreCase, GetACP(), SystemLower);
-  TextCopyBounded(entry->path, sizeof(entry->path), clean, GetACP());
+// The scan puts the pattern between folder and name; the shell needs the real path.
+std::string EntryPathClean(const ExplorerGadgetData& gadget, std::string path) {
+  if (gadget.pattern.empty()) return path;
+  return TextReplace(path, gadget.pattern, "", 1, kReplaceFirstOnly, kIgnoreCase, GetACP(),
+                     SystemLower);
 }
 
 void CellText(ExplorerGadgetData* gadget, const NMHDR& header, LVITEMA* item,
-              ExplorerEntry* entry) {
+              const ExplorerEntry* entry) {
   switch (item->iSubItem) {
     case 0:
       TextCopyBounded(item->pszText, item->cchTextMax, entry->name, GetACP());
@@ -73,8 +72,10 @@ void CellText(ExplorerGadgetData* gadget, const NMHDR& header, LVITEMA* item,
       if (EndsWithDotDot(entry->name)) {
         TextCopyBounded(item->pszText, item->cchTextMax, kTypeOfDotDot, GetACP());
       } else if (entry->kind == ENTRY_KIND_FILE) {
-        EntryPathClean(*gadget, entry);
-        TextCopyBounded(item->pszText, item->cchTextMax, ExplorerShellTypeName(*entry), GetACP());
+        const std::string path =
+            EntryPathClean(*gadget, ExplorerEntryPath(*gadget->entries, *entry));
+        TextCopyBounded(item->pszText, item->cchTextMax, ExplorerShellTypeName(*entry, path),
+                        GetACP());
       }
       break;
     case 3:
@@ -85,16 +86,17 @@ void CellText(ExplorerGadgetData* gadget, const NMHDR& header, LVITEMA* item,
   }
 }
 
-void CellImage(const ExplorerGadgetData& gadget, LVITEMA* item, ExplorerEntry* entry) {
-  if (entry->path[0] == '\0') return;
-  EntryPathClean(gadget, entry);
+void CellImage(const ExplorerGadgetData& gadget, LVITEMA* item, const ExplorerEntry* entry) {
+  std::string path = ExplorerEntryPath(*gadget.entries, *entry);
+  if (path.empty()) return;
+  path = EntryPathClean(gadget, std::move(path));
   item->iImage =
-      ExplorerShellIcon(*entry, EndsWithDotDot(entry->name) ? EXPLORER_DOT_DOT : entry->path);
+      ExplorerShellIcon(*entry, EndsWithDotDot(entry->name) ? EXPLORER_DOT_DOT : path.c_str());
 }
 
 void OnDisplayInfo(ExplorerGadgetData* gadget, NMLVDISPINFOA* request) {
   LVITEMA& item = request->item;
-  ExplorerEntry* entry =
+  const ExplorerEntry* entry =
       ExplorerEntryFind(gadget->entries, static_cast<std::int64_t>(item.iItem) + 1);
   if (entry == nullptr) return;
   if ((item.mask & LVIF_TEXT) != 0) CellText(gadget, request->hdr, &item, entry);
@@ -196,14 +198,10 @@ std::int32_t ExplorerOpen(std::int64_t index, std::string_view text, HWND list, 
   char name[EXPLORER_OPEN_NAME_SIZE] = {};
   if (!given.empty()) {
     if (list != nullptr) gadget->listView = list;
-  } else {
-    LVITEMA item = {};
-    item.iSubItem = 0;
-    item.pszText = name;
-    item.cchTextMax = sizeof(name);
-    SendMessageA(gadget->listView, LVM_GETITEMTEXTA, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(&item));
-    name[sizeof(name) - 1] = '\0';
+  } else if (const ExplorerEntry* entry = ExplorerEntryFind(gadget->entries, index + 1)) {
+    // The name the entry's path was made with: one outside the code page shows question marks,
+    // but its short name opens it.
+    TextCopyBounded(name, sizeof(name), ExplorerEntryPathLeaf(*entry), GetACP());
   }
   const ExplorerOpenPlan plan =
       ExplorerOpenPlanMake(gadget->path, gadget->pattern, name, given, mode, GetACP());

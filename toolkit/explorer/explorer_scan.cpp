@@ -17,32 +17,53 @@
 
 namespace {
 
+// What the code page puts for a character of a name that it cannot hold.
+constexpr char kUnmappedCharacter = '?';
+
 WIN32_FIND_DATAA find_data;
 int32_t first_only = EXPLORER_FIRST_ONLY_OFF;
 
-// Both date texts of a record come from one conversion: the last one is kept, keyed by the
-// file time. A scan forgets it first, so a change of time zone shows at the next scan.
-struct LocalTimeCache {
+// FileTimeToLocalFileTime applies the time zone's bias of now to every time it converts (so
+// documented), so one conversion per scan gives the bias for all records instead of a system
+// call per record. A scan forgets it first, so a change of time zone shows at the next scan.
+// Both date texts of a record come from one conversion: the last one is kept too.
+struct LocalBias {
   bool valid = false;
-  FILETIME utc{};
-  SYSTEMTIME local{};
+  int64_t units = 0;  // local minus UTC, in the 100-ns units of a FILETIME
+  int64_t last_utc = -1;
+  SYSTEMTIME last_local{};
 };
-LocalTimeCache local_time;
+LocalBias local_bias;
+
+int64_t FileTimeUnits(const FILETIME& time) {
+  return static_cast<int64_t>((static_cast<uint64_t>(time.dwHighDateTime) << 32) |
+                              time.dwLowDateTime);
+}
 
 bool LocalTimeOf(const FILETIME& utc, SYSTEMTIME* local) {
-  if (local_time.valid && local_time.utc.dwLowDateTime == utc.dwLowDateTime &&
-      local_time.utc.dwHighDateTime == utc.dwHighDateTime) {
-    *local = local_time.local;
+  if (!local_bias.valid) {
+    FILETIME now_utc;
+    FILETIME now_local;
+    GetSystemTimeAsFileTime(&now_utc);
+    if (!FileTimeToLocalFileTime(&now_utc, &now_local)) return false;
+    local_bias.units = FileTimeUnits(now_local) - FileTimeUnits(now_utc);
+    local_bias.valid = true;
+  }
+  // Times beyond what a FILETIME can hold locally fail, as the system's conversion does.
+  const int64_t units = FileTimeUnits(utc);
+  if (units == local_bias.last_utc) {
+    *local = local_bias.last_local;
     return true;
   }
+  if (units < 0 || (local_bias.units > 0 && units > INT64_MAX - local_bias.units)) return false;
+  const uint64_t shifted = static_cast<uint64_t>(units + local_bias.units);
+  if (static_cast<int64_t>(shifted) < 0) return false;
   FILETIME local_file_time;
-  if (!FileTimeToLocalFileTime(&utc, &local_file_time) ||
-      !FileTimeToSystemTime(&local_file_time, local)) {
-    return false;
-  }
-  local_time.valid = true;
-  local_time.utc = utc;
-  local_time.local = *local;
+  local_file_time.dwLowDateTime = static_cast<DWORD>(shifted);
+  local_file_time.dwHighDateTime = static_cast<DWORD>(shifted >> 32);
+  if (!FileTimeToSystemTime(&local_file_time, local)) return false;
+  local_bias.last_utc = units;
+  local_bias.last_local = *local;
   return true;
 }
 
@@ -73,68 +94,123 @@ uint64_t SizeOf(const WIN32_FIND_DATAA& record) {
          static_cast<uint64_t>(record.nFileSizeLow);
 }
 
-// A file met while the folders are listed, appended after them.
-struct FileFound {
-  std::string name;
-  uint64_t size;
-  FILETIME written;
+// A probe that finds its folder keeps the search open for the scan that follows it at once
+// (a move probes, then scans): opening the search of a big folder costs a quarter of reading
+// it under Wine. Any later probe or scan closes a search that was not taken.
+struct ParkedSearch {
+  std::string text;
+  HANDLE handle = INVALID_HANDLE_VALUE;
+  WIN32_FIND_DATAA first{};
 };
+ParkedSearch parked;
+
+void ParkedSearchClose() {
+  if (parked.handle != INVALID_HANDLE_VALUE) FindClose(parked.handle);
+  parked.handle = INVALID_HANDLE_VALUE;
+}
+
+// Searches ask for no short names (FindExInfoBasic), so that the system need not make one for
+// every long name, which costs Wine about a tenth of a pass; only a name the code page could
+// not hold needs its short name, and a search that meets one is made again with them.
+HANDLE SearchFirst(const std::string& text, WIN32_FIND_DATAA* record, bool short_names) {
+  return FindFirstFileExA(text.c_str(), short_names ? FindExInfoStandard : FindExInfoBasic, record,
+                          FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+}
+
+// The search of the text with its first record in `record`: the parked one, or a new one.
+HANDLE SearchOpen(const std::string& text, WIN32_FIND_DATAA* record, bool short_names) {
+  if (!short_names && parked.handle != INVALID_HANDLE_VALUE && parked.text == text) {
+    *record = parked.first;
+    HANDLE taken = parked.handle;
+    parked.handle = INVALID_HANDLE_VALUE;
+    return taken;
+  }
+  ParkedSearchClose();
+  return SearchFirst(text, record, short_names);
+}
+
+// A name the code page could not hold comes with "?" for each such character, which no file
+// name can contain; the short name opens the same file, so the path is made from it.
+std::string_view PathLeafOf(const WIN32_FIND_DATAA& record) {
+  if (std::strchr(record.cFileName, kUnmappedCharacter) != nullptr &&
+      record.cAlternateFileName[0] != '\0') {
+    return record.cAlternateFileName;
+  }
+  return record.cFileName;
+}
 
 // Appends the record at hand, or the name given, below the search path; counts what it adds.
 class ScanAppender {
  public:
-  ScanAppender(ExplorerEntryList* list, std::string_view path) : list_(list), path_(path) {
+  // Date keys are made only for a list sorted by date: no other sort reads them, and the
+  // rebuild drops them.
+  ScanAppender(std::string_view path, bool with_keys) : path_(path), with_keys_(with_keys) {
     full_path_.reserve(path.size() + MAX_PATH);
   }
-  void Folder(std::string_view name) {
-    Append(name, 0, find_data.ftLastWriteTime, ENTRY_KIND_FOLDER);
+  // The record at hand, into the list given (the files wait in a list of their own).
+  void Record(ExplorerEntryList* list, int32_t kind) {
+    Append(list, find_data.cFileName, PathLeafOf(find_data),
+           kind == ENTRY_KIND_FILE ? SizeOf(find_data) : 0, kind);
   }
-  void File(const FileFound& file) { Append(file.name, file.size, file.written, ENTRY_KIND_FILE); }
-  void Drive(std::string_view root) {
+  // The ".." a drive root is given, dated like the record at hand.
+  void DotDot(ExplorerEntryList* list) {
+    Append(list, EXPLORER_DOT_DOT, EXPLORER_DOT_DOT, 0, ENTRY_KIND_FOLDER);
+  }
+  void Drive(ExplorerEntryList* list, std::string_view root) {
     // Only the entries really appended are counted, so the sort never looks for more.
-    if (ExplorerEntryAdd(list_, root, ExplorerDriveSize(std::string(root).c_str()), root, "",
+    if (ExplorerEntryAdd(list, root, ExplorerDriveSize(std::string(root).c_str()), root, "",
                          ENTRY_KIND_FILE, 0, "") != nullptr) {
       ++count_;
     }
   }
   int64_t Count() const { return count_; }
+  void Restart() { count_ = 0; }
 
  private:
-  void Append(std::string_view name, uint64_t size, const FILETIME& written, int32_t kind) {
+  void Append(ExplorerEntryList* list, std::string_view name, std::string_view leaf, uint64_t size,
+              int32_t kind) {
     char shown[ENTRY_DATE_SIZE];
     char key[ENTRY_DATE_SIZE];
-    const std::size_t shown_length = ModifiedTextInto(written, 0, shown, sizeof(shown));
-    const std::size_t key_length = ModifiedTextInto(written, 1, key, sizeof(key));
+    const std::size_t shown_length =
+        ModifiedTextInto(find_data.ftLastWriteTime, 0, shown, sizeof(shown));
+    const std::size_t key_length =
+        with_keys_ ? ModifiedTextInto(find_data.ftLastWriteTime, 1, key, sizeof(key)) : 0;
     full_path_.assign(path_);
-    full_path_.append(name);
+    full_path_.append(leaf);
     // The entry keeps whole characters of a path too long for it.
-    full_path_.resize(TextFitLength(full_path_, ENTRY_PATH_SIZE - 1, GetACP()));
-    if (ExplorerEntryAdd(list_, name, size, full_path_, std::string_view(shown, shown_length), kind,
+    if (full_path_.size() > ENTRY_PATH_SIZE - 1) {
+      full_path_.resize(TextFitLength(full_path_, ENTRY_PATH_SIZE - 1, GetACP()));
+    }
+    if (ExplorerEntryAdd(list, name, size, full_path_, std::string_view(shown, shown_length), kind,
                          0, std::string_view(key, key_length)) != nullptr) {
       ++count_;
     }
   }
 
-  ExplorerEntryList* list_;
   std::string_view path_;
+  bool with_keys_;
   std::string full_path_;
   int64_t count_ = 0;
 };
 
-// Appends the folders of an open search, ".." made at a drive root, and keeps its files in
-// `files` when that is given; returns at its end. One pass serves both, since folders and
-// files come from the same search: a second pass would read a big folder twice.
-void FolderPass(HANDLE search, const ExplorerGadgetData* gadget, std::string_view path,
-                ScanAppender* append, std::vector<FileFound>* files) {
+// Appends the folders of an open search to `folders`, ".." made at a drive root, and its files
+// to `files` when that is given; returns at its end. One pass serves both, since folders and
+// files come from the same search: a second pass would read a big folder twice. False when a
+// search without short names meets a name that needs one.
+bool FolderPass(HANDLE search, const ExplorerGadgetData* gadget, std::string_view path,
+                bool short_names, ScanAppender* append, ExplorerEntryList* folders,
+                ExplorerEntryList* files) {
   const bool share_root = ExplorerIsShareRoot(path, GetACP()) == EXPLORER_TRUE;
   // A root stays a root whatever pattern it carries: its ".." leads to the drive list.
   const bool drive_root = ExplorerIsDriveRoot(path, gadget->pattern, GetACP());
   const bool files_only = gadget->listMode == EXPLORER_LIST_FILES;
   bool dot_dot_made = false;
   do {
+    if (!short_names && std::strchr(find_data.cFileName, kUnmappedCharacter) != nullptr) {
+      return false;
+    }
     if (!IsDirectory(find_data)) {
-      if (files != nullptr)
-        files->push_back({find_data.cFileName, SizeOf(find_data), find_data.ftLastWriteTime});
+      if (files != nullptr) append->Record(files, ENTRY_KIND_FILE);
       continue;
     }
     const char* name = find_data.cFileName;
@@ -147,17 +223,18 @@ void FolderPass(HANDLE search, const ExplorerGadgetData* gadget, std::string_vie
     } else {
       if (!dot_dot_made && drive_root) {
         // A drive root has no ".." of its own: one is made at its first folder.
-        append->Folder(EXPLORER_DOT_DOT);
+        append->DotDot(folders);
         dot_dot_made = true;
       }
       if (dot_dot_made && dot_dot) continue;
     }
-    append->Folder(name);
-    if (first_only == EXPLORER_FIRST_ONLY_ON) return;
+    append->Record(folders, ENTRY_KIND_FOLDER);
+    if (first_only == EXPLORER_FIRST_ONLY_ON) return true;
   } while (FindNextFileA(search, &find_data));
+  return true;
 }
 
-void DriveList(ScanAppender* append) {
+void DriveList(ScanAppender* append, ExplorerEntryList* list) {
   ExplorerShellDrivesForget();
   char drives[EXPLORER_DRIVE_STRINGS_SIZE];
   std::memset(drives, ' ', sizeof(drives));
@@ -165,8 +242,8 @@ void DriveList(ScanAppender* append) {
   // A result above the buffer's size is the size it would need: nothing was written.
   if (length > sizeof(drives)) length = 0;
   for (DWORD k = 0; k < length / EXPLORER_DRIVE_ROOT_STRIDE; ++k) {
-    append->Drive(
-        std::string_view(drives + k * EXPLORER_DRIVE_ROOT_STRIDE, EXPLORER_DRIVE_ROOT_LENGTH));
+    append->Drive(list, std::string_view(drives + k * EXPLORER_DRIVE_ROOT_STRIDE,
+                                         EXPLORER_DRIVE_ROOT_LENGTH));
   }
 }
 
@@ -176,27 +253,47 @@ std::optional<int64_t> ExplorerScanTry(ExplorerGadgetData* gadget, std::string_v
   ExplorerEntryList* scan_list = ExplorerScanListGet();
   if (gadget == nullptr || gadget->entries == nullptr || scan_list == nullptr) return std::nullopt;
   ExplorerCriticalErrorsQuiet();
-  local_time.valid = false;
-  ScanAppender append(scan_list, path);
+  local_bias = LocalBias();
+  ScanAppender append(path, gadget->entries->sortMode == EXPLORER_SORT_MODIFIED);
+  ExplorerEntryListClear(scan_list);
   if (path.size() <= EXPLORER_DRIVE_LIST_PATH_MAX) {
     ExplorerEntryListClear(gadget->entries);
-    DriveList(&append);
+    ParkedSearchClose();
+    // A drive's path is its root alone.
+    ExplorerEntryListFolderSet(scan_list, "");
+    DriveList(&append, scan_list);
   } else {
     const std::string search_text = SearchText(gadget, path);
-    HANDLE search = FindFirstFileA(search_text.c_str(), &find_data);
-    if (search == INVALID_HANDLE_VALUE) {
-      first_only = EXPLORER_FIRST_ONLY_OFF;
-      return std::nullopt;
-    }
-    ExplorerEntryListClear(gadget->entries);
     // A first-only scan or a folders-only list never shows files.
     const bool with_files =
         first_only == EXPLORER_FIRST_ONLY_OFF && gadget->listMode != EXPLORER_LIST_FOLDERS;
-    std::vector<FileFound> files;
-    FolderPass(search, gadget, path, &append, with_files ? &files : nullptr);
-    FindClose(search);
+    ExplorerEntryListFolderSet(scan_list, path);
+    ExplorerEntryList files;
+    ExplorerEntryListFolderSet(&files, path);
+    // A folder listed again (a header click) holds about as many entries as before.
+    const int64_t expected = ExplorerEntryListCount(gadget->entries);
+    ExplorerEntryListReserve(scan_list, expected);
+    ExplorerEntryListReserve(&files, expected);
+    for (bool short_names = false;; short_names = true) {
+      HANDLE search = SearchOpen(search_text, &find_data, short_names);
+      if (search == INVALID_HANDLE_VALUE && !short_names) {
+        first_only = EXPLORER_FIRST_ONLY_OFF;
+        return std::nullopt;
+      }
+      // The folder went away between the two searches: it lists as empty.
+      if (search == INVALID_HANDLE_VALUE) break;
+      ExplorerEntryListClear(gadget->entries);
+      const bool complete = FolderPass(search, gadget, path, short_names, &append, scan_list,
+                                       with_files ? &files : nullptr);
+      FindClose(search);
+      if (complete) break;
+      ExplorerEntryListClear(scan_list);
+      ExplorerEntryListClear(&files);
+      append.Restart();
+    }
     first_only = EXPLORER_FIRST_ONLY_OFF;
-    for (const FileFound& file : files) append.File(file);
+    // The files follow the folders, in the order the search gave them.
+    ExplorerEntryListAppend(scan_list, &files);
   }
   ExplorerEntriesSort(scan_list, append.Count());
   ExplorerEntriesRebuild(gadget->entries);
@@ -223,10 +320,10 @@ int32_t ExplorerProbeResultOf(DWORD error) {
 int32_t ExplorerFolderProbe(const ExplorerGadgetData* gadget, std::string_view path) {
   if (gadget == nullptr) return PROBE_FAILED;
   ExplorerCriticalErrorsQuiet();
-  WIN32_FIND_DATAA record;
-  HANDLE search = FindFirstFileA(SearchText(gadget, path).c_str(), &record);
-  if (search == INVALID_HANDLE_VALUE) return ExplorerProbeResultOf(GetLastError());
-  FindClose(search);
+  ParkedSearchClose();
+  parked.text = SearchText(gadget, path);
+  parked.handle = SearchFirst(parked.text, &parked.first, false);
+  if (parked.handle == INVALID_HANDLE_VALUE) return ExplorerProbeResultOf(GetLastError());
   return PROBE_OK;
 }
 

@@ -16,7 +16,8 @@ struct ExplorerGadgetData;
 int64_t ExplorerScan(ExplorerGadgetData* gadget, std::string_view path);
 // The same, telling a folder that cannot be searched (nothing, lists untouched) from an empty one.
 std::optional<int64_t> ExplorerScanTry(ExplorerGadgetData* gadget, std::string_view path);
-// PROBE_OK, PROBE_ACCESS_DENIED, PROBE_NOT_FOUND or PROBE_FAILED for the folder's search.
+// PROBE_OK, PROBE_ACCESS_DENIED, PROBE_NOT_FOUND or PROBE_FAILED for the folder's search. A
+// search that succeeds is kept open for the next scan of the same path, which starts from it.
 int32_t ExplorerFolderProbe(const ExplorerGadgetData* gadget, std::string_view path);
 // The probe's reading of a search's error code.
 int32_t ExplorerProbeResultOf(DWORD error);

@@ -72,10 +72,10 @@ Value Answer(std::map<std::string, Value>* kept, const std::optional<std::string
 
 }  // namespace
 
-std::string ExplorerShellTypeName(const ExplorerEntry& entry) {
+std::string ExplorerShellTypeName(const ExplorerEntry& entry, const std::string& path) {
   return Answer(&type_names, ExtensionKey(entry), [&]() -> std::optional<std::string> {
     SHFILEINFOA info = {};
-    if (SHGetFileInfoA(entry.path, 0, &info, sizeof(info), SHGFI_TYPENAME) == 0) return {};
+    if (SHGetFileInfoA(path.c_str(), 0, &info, sizeof(info), SHGFI_TYPENAME) == 0) return {};
     return std::string(info.szTypeName, strnlen(info.szTypeName, sizeof(info.szTypeName)));
   });
 }

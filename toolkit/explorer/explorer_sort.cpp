@@ -10,8 +10,10 @@
 
 namespace {
 
-// Slots 0 to n - 1 hold borrowed pointers into the scan list; slot n stays empty.
+// Slots 0 to n - 1 hold borrowed pointers into the sorted list; slot n stays empty.
 std::vector<ExplorerEntry*> sort_array;
+// The list the slots point into, whose nodes and texts the rebuild takes.
+ExplorerEntryList* sorted_list = nullptr;
 
 // Byte-wise, unsigned, shorter-first: exactly strcmp on texts without inner zero bytes.
 bool TextLess(const char* left, const char* right) {
@@ -46,18 +48,15 @@ struct ExtensionKey {
   }
 };
 
+// The key texts never change while the slots are swapped: the pivot can point at one.
 struct ModifiedKey {
-  using Pivot = TextPivot<ENTRY_DATE_SIZE>;
-  static Pivot PivotOf(const ExplorerEntry* entry) {
-    Pivot pivot;
-    std::memcpy(pivot.text, entry->modifiedKey, sizeof(pivot.text));
-    return pivot;
+  using Pivot = const char*;
+  static Pivot PivotOf(const ExplorerEntry* entry) { return entry->modifiedKey; }
+  static bool Below(const ExplorerEntry* entry, Pivot pivot) {
+    return TextLess(entry->modifiedKey, pivot);
   }
-  static bool Below(const ExplorerEntry* entry, const Pivot& pivot) {
-    return TextLess(entry->modifiedKey, pivot.text);
-  }
-  static bool Above(const ExplorerEntry* entry, const Pivot& pivot) {
-    return TextLess(pivot.text, entry->modifiedKey);
+  static bool Above(const ExplorerEntry* entry, Pivot pivot) {
+    return TextLess(pivot, entry->modifiedKey);
   }
 };
 
@@ -102,11 +101,20 @@ void QuickSort(int64_t low, int64_t high) {
   while (IndexStackCount(&stack) > 0) IndexStackPop(&stack);
 }
 
-void RebuildCopy(ExplorerEntryList* list, ExplorerEntry* entry, int32_t sizeRaised) {
+// Moves the node to the end of the list (its texts came with the list's blocks) as appending
+// its fields would leave it: its true size back, numbered on, its date key dropped.
+void RebuildMove(ExplorerEntryList* list, const ExplorerEntry* entry, int32_t sizeRaised) {
   if (entry == nullptr) return;
-  if (entry->sizeRaised == 1) entry->size = 0;
-  ExplorerEntryAdd(list, entry->name, entry->size, entry->path, entry->modifiedText, entry->kind,
-                   sizeRaised, EXPLORER_REBUILT_KEY);
+  ExplorerEntry moved = *entry;
+  if (moved.sizeRaised == 1) moved.size = 0;
+  moved.sizeRaised = 0;
+  if (moved.kind == ENTRY_KIND_FILE && sizeRaised == 0 && moved.size == 0) {
+    moved.size = 1;
+    moved.sizeRaised = 1;
+  }
+  moved.modifiedKey = EXPLORER_REBUILT_KEY;
+  moved.sequence = static_cast<int64_t>(list->entries.size()) + 1;
+  list->entries.push_back(moved);  // room was reserved
 }
 
 bool IsDotDot(const ExplorerEntry* entry) {
@@ -143,21 +151,24 @@ void ExplorerEntriesSort(ExplorerEntryList* scanList, int64_t count) {
   const int64_t held = ExplorerEntryListCount(scanList);
   if (count > held) count = held;
   if (count < 0) count = 0;
+  sorted_list = scanList;
   try {
     sort_array.assign(static_cast<std::size_t>(count) + 1, nullptr);
   } catch (const std::bad_alloc&) {
-    // No array, nothing to sort: the rebuild then copies no entry.
+    // No array, nothing to sort: the rebuild then moves no entry.
     sort_array.clear();
     return;
   }
+  ExplorerEntry* entries = scanList->entries.data();
   int64_t start = 0;
-  if (count > 0 && IsDotDot(scanList->head)) {
-    sort_array[0] = scanList->head;
+  if (count > 0 && IsDotDot(&entries[0])) {
+    sort_array[0] = &entries[0];
     start = 1;
   }
-  ExplorerEntry* entry = scanList->tail;
-  for (int64_t slot = start; slot < count && entry != nullptr; ++slot, entry = entry->prev) {
-    sort_array[static_cast<std::size_t>(slot)] = entry;
+  // From the last entry backwards.
+  const int64_t held_last = held - 1;
+  for (int64_t slot = start; slot < count; ++slot) {
+    sort_array[static_cast<std::size_t>(slot)] = &entries[held_last - (slot - start)];
   }
   // A column outside the four keeps the fill order, as the name column does.
   switch (scanList->sortMode) {
@@ -177,30 +188,38 @@ void ExplorerEntriesSort(ExplorerEntryList* scanList, int64_t count) {
 
 void ExplorerEntriesRebuild(ExplorerEntryList* list) {
   const int64_t n = ExplorerSortArrayCount();
+  ExplorerEntryList* from = sorted_list;
+  if (n == 0 || from == nullptr || from == list) return;
+  try {
+    list->entries.reserve(list->entries.size() + static_cast<std::size_t>(n));
+  } catch (const std::bad_alloc&) {
+    return;  // nothing moved: the sorted list still owns every entry
+  }
+  list->texts.TakeFrom(&from->texts);
+  list->folder = from->folder;
   if (list->ascending == EXPLORER_ASCENDING) {
     for (int64_t slot = 0; slot < n; ++slot) {
-      ExplorerEntry* entry = sort_array[static_cast<std::size_t>(slot)];
-      RebuildCopy(list, entry, entry->sizeRaised);
+      const ExplorerEntry* entry = sort_array[static_cast<std::size_t>(slot)];
+      RebuildMove(list, entry, entry->sizeRaised);
     }
-    return;
+  } else {
+    int64_t last = 0;
+    if (IsDotDot(sort_array[0])) {
+      RebuildMove(list, sort_array[0], 0);
+      last = 1;
+    }
+    for (int64_t slot = n - 1; slot >= last; --slot) {
+      const ExplorerEntry* entry = sort_array[static_cast<std::size_t>(slot)];
+      RebuildMove(list, entry, entry->sizeRaised);
+    }
   }
-  if (n == 0) return;
-  int64_t last = 0;
-  if (IsDotDot(sort_array[0])) {
-    RebuildCopy(list, sort_array[0], 0);
-    last = 1;
-  }
-  for (int64_t slot = n - 1; slot >= last; --slot) {
-    ExplorerEntry* entry = sort_array[static_cast<std::size_t>(slot)];
-    RebuildCopy(list, entry, entry->sizeRaised);
-  }
+  // The nodes are the list's now: the sorted list and the slots let go of them, so that no
+  // second rebuild can take them again.
+  ExplorerEntryListClear(from);
+  std::vector<ExplorerEntry*>().swap(sort_array);
+  sorted_list = nullptr;
 }
 
 int64_t ExplorerSortArrayCount() {
   return sort_array.empty() ? 0 : static_cast<int64_t>(sort_array.size()) - 1;
-}
-
-ExplorerEntry* ExplorerSortArraySlot(int64_t slot) {
-  if (slot < 0 || static_cast<uint64_t>(slot) >= sort_array.size()) return nullptr;
-  return sort_array[static_cast<std::size_t>(slot)];
 }

@@ -12,9 +12,9 @@ enum class ExplorerSortKey { Size, Extension, ModifiedKey };
 void ExplorerEntriesSort(ExplorerEntryList* scanList, int64_t count);
 // Orders slots low to high of ExplorerSortArray ascending by the key.
 void ExplorerSortRange(int64_t low, int64_t high, ExplorerSortKey key);
-// Copies the sorted entries into the list, ascending or descending, numbered from 1.
+// Moves the sorted entries into the list, ascending or descending, numbered from 1, with the
+// texts of the list they were sorted in, which is left empty.
 void ExplorerEntriesRebuild(ExplorerEntryList* list);
 
-// ExplorerSortArray: its highest slot index (the number of entries sorted) and its slots.
+// ExplorerSortArray: its highest slot index (the number of entries sorted).
 int64_t ExplorerSortArrayCount();
-ExplorerEntry* ExplorerSortArraySlot(int64_t slot);
