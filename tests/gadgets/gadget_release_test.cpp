@@ -144,9 +144,8 @@ TEST_F(GadgetRelease, EachClassRuleReleasesWhatItsControlHolds) {
 // colour entries, the toolkit's properties and its class (with its background brush), also when
 // a hook answers its last messages; a class the application registered itself stays.
 TEST_F(GadgetRelease, ADestroyedWindowLeavesNothingBehind) {
-  WNDCLASSA own = {};
-  own.lpfnWndProc = MainWindowProcAddress();
-  own.lpszClassName = "OwnClass";
+  const WNDCLASSA own = {
+      0, MainWindowProcAddress(), 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, "OwnClass"};
   RegisterClassA(&own);
   // The destroyed windows' entries come after this one, which must stay whole.
   HACCEL kept = ShortcutAdd(window_, FALT, 'Q', 9);
@@ -165,8 +164,7 @@ TEST_F(GadgetRelease, ADestroyedWindowLeavesNothingBehind) {
                                               nullptr, nullptr, nullptr)
                             : WindowOpen("gone", 0, 0, 300, 200, WS_OVERLAPPEDWINDOW, 0, nullptr);
     CurrentWindowSet(window);
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
+    const std::string name = WindowClassNameGet(window);
     TabStopEnrol(window, 22);  // a stop that is no gadget
     HACCEL table = ShortcutAdd(window, FCONTROL, 'S', 5);
     GadgetRegister(23, window);  // the window itself as a gadget
@@ -199,7 +197,7 @@ TEST_F(GadgetRelease, ADestroyedWindowLeavesNothingBehind) {
     EXPECT_EQ(explorer_freed, std::vector<void*>{&record});
     EXPECT_EQ(CurrentWindowGet(), nullptr);
     WNDCLASSA info = {};
-    EXPECT_EQ(GetClassInfoA(GetModuleHandleA(nullptr), name, &info) != 0, own_class) << name;
+    EXPECT_EQ(GetClassInfoA(GetModuleHandleA(nullptr), name.c_str(), &info) != 0, own_class);
     EXPECT_EQ(GetObjectType(brush) != 0, own_class);  // unregistering deletes it
   }
 }
