@@ -51,11 +51,6 @@ class EventTest : public testing::Test {
     ASSERT_NE(window_, nullptr) << "no display?";
     PollDrain();
   }
-  // The window procedure parks the message; the next call reports it.
-  static std::int32_t Deliver(UINT message, WPARAM wparam, LPARAM lparam) {
-    SendMessageA(window_, message, wparam, lparam);
-    return EventPoll();
-  }
   static inline HWND window_ = nullptr;
 };
 
@@ -76,12 +71,14 @@ TEST_F(EventTest, CommandsAndScrollsFromControlsDependOnTheirKind) {
     SetFocus(row.focused ? control : window_);
     PollDrain();
     const std::int64_t last = EventLastGadgetId();
-    EXPECT_EQ(Deliver(row.message, row.wparam, reinterpret_cast<LPARAM>(control)), row.code);
+    SendMessageA(window_, row.message, row.wparam, reinterpret_cast<LPARAM>(control));  // parked
+    EXPECT_EQ(EventPoll(), row.code);
     EXPECT_EQ(std::tuple(EventSourceId(), EventLastGadgetId(), EventSourceWindow()),
               std::tuple(row.id, row.message == WM_COMMAND && row.code ? 7 : last, control));
     GadgetFree(70);
   }
-  EXPECT_EQ(Deliver(WM_VSCROLL, SB_LINEDOWN, 0), 0);  // the window's own scroll bar
+  SendMessageA(window_, WM_VSCROLL, SB_LINEDOWN, 0);  // the window's own scroll bar
+  EXPECT_EQ(EventPoll(), 0);
 }
 
 // The records as the window procedure copies them; one layout holds every field read.
@@ -149,11 +146,9 @@ TEST_F(EventTest, OnlyTheListedMessagesAreParked) {
 TEST_F(EventTest, ShortcutsOfTheWindowOrItsTopmostAncestorLastMatchWinning) {
   HWND child = WindowOpen("child", 0, 0, 50, 50, WS_CHILD | WS_VISIBLE, 0, window_);
   HWND other = WindowOpen("other", 0, 0, 50, 50, WS_OVERLAPPED, 0, nullptr);
-  HACCEL tables[2];
-  for (WORD id : {0, 1}) {
-    ACCEL accel = {FVIRTKEY, VK_F5, static_cast<WORD>(0x321 + id)};
-    tables[id] = CreateAcceleratorTableA(&accel, 1);
-  }
+  ACCEL accels[] = {{FVIRTKEY, VK_F5, 0x321}, {FVIRTKEY, VK_F5, 0x322}};
+  HACCEL tables[] = {CreateAcceleratorTableA(&accels[0], 1),
+                     CreateAcceleratorTableA(&accels[1], 1)};
   ShortcutTableReserve(2);
   // clang-format off
   const struct { HWND first, second; std::int32_t last, in_use, code; std::int64_t id; HWND source; } rows[] = {
@@ -233,16 +228,13 @@ TEST_F(EventTest, ARealClickGivesItsClientPosition_AResizeItsClientSize) {
 
 // The window-procedure hook answers WM_TIMER 5 itself; the post-dispatch hook notes what it is
 // given.
-MSG noted = {};
+using Fields = std::tuple<HWND, UINT, WPARAM, LPARAM, DWORD, LONG, LONG>;
+Fields noted;
 std::int64_t AnswerTimerFive(HWND, UINT message, WPARAM wparam, LPARAM) {
   return message == WM_TIMER && wparam == 5 ? 77 : 0;
 }
-void Note(HWND window, UINT message, WPARAM wparam, LPARAM lparam, DWORD time,
-          std::uint64_t point) {
-  noted = {window, message, wparam, lparam, time, {LONG(point & 0xFFFFFFFF), LONG(point >> 32)}};
-}
-std::tuple<HWND, UINT, WPARAM, LPARAM, DWORD, LONG, LONG> Fields(const MSG& m) {
-  return {m.hwnd, m.message, m.wParam, m.lParam, m.time, m.pt.x, m.pt.y};
+void Note(HWND window, UINT message, WPARAM wparam, LPARAM lparam, DWORD time, std::uint64_t pt) {
+  noted = {window, message, wparam, lparam, time, LONG(pt & 0xFFFFFFFF), LONG(pt >> 32)};
 }
 
 // Each row turns hooks on or off (the sum of the results: 1 each, 0 when refused); WM_TIMER 5 is
@@ -266,7 +258,9 @@ TEST_F(EventTest, HooksOfTheirOwnKindAreCalledUntilTurnedOff) {
     EventMessageRecord()->message = 0;
     PostMessageA(window_, WM_APP, 3, 4);
     PollUntil([](std::int32_t) { return EventMessageRecord()->message == WM_APP; });
-    EXPECT_EQ(Fields(noted), Fields(noting ? *EventMessageRecord() : MSG{})) << timer << noting;
+    const MSG& m = noting ? *EventMessageRecord() : MSG{};
+    EXPECT_EQ(noted, Fields(m.hwnd, m.message, m.wParam, m.lParam, m.time, m.pt.x, m.pt.y))
+        << timer;
   }
 }
 
