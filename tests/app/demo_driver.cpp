@@ -6,10 +6,8 @@
 int main(int argc, char** argv) {
   const std::string action = argc > 1 ? argv[1] : "";
   HWND window = WaitFor([] { return FindWindowA(nullptr, "1"); });
-  if (window == nullptr || (action != "open" && action != "close")) {
-    std::printf("usage: demo_driver open|close, with the demo's window shown\n");
-    return 1;
-  }
+  if (window == nullptr || (action != "open" && action != "close"))
+    return std::printf("usage: demo_driver open|close, with the demo's window shown\n"), 1;
   if (action == "open") {
     Sleep(500);  // let it paint
     if (PictureClick(window, 1) == nullptr) return std::printf("demo-driver: no box\n"), 1;

@@ -2,6 +2,8 @@
 // clicks open the right boxes, closing ends it with 0.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "tests/app/demo_steps.h"
 #include "tests/support/image_pixels.h"
 
@@ -34,10 +36,8 @@ TEST(Demo, PicturesInPlace_ThePngFlattenedOnScreen_ClicksNameEachPicture_AltF4En
   PROCESS_INFORMATION process = {};
   ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                              kFolder.c_str(), &startup, &process));
-  struct Ender {  // ends the demo if a check stops the test early; fails harmlessly after
-    HANDLE process;
-    ~Ender() { TerminateProcess(process, 1); }
-  } ender{process.hProcess};
+  // Ends the demo if a check stops the test early; fails harmlessly after.
+  const std::shared_ptr<void> ender(process.hProcess, [](HANDLE p) { TerminateProcess(p, 1); });
   HWND window = WaitFor([] { return FindWindowA(nullptr, "1"); });
   ASSERT_NE(window, nullptr) << "the demo's window did not appear";
   Sleep(300);  // let it paint and settle before real input arrives

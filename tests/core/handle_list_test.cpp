@@ -13,12 +13,6 @@ namespace {
 
 using Keys = std::vector<std::uint64_t>;
 
-HandleList* ListOf(const Keys& keys) {
-  HandleList* list = HandleListCreate();
-  for (std::uint64_t key : keys) HandleListAppendKey(list, key);
-  return list;
-}
-
 // Both directions, so that a broken back link shows too.
 Keys Walk(const HandleList* list) {
   Keys forward, backward;
@@ -43,7 +37,8 @@ TEST(HandleList, RecordsAreFoundAndRemovedByTheirOwnMembersOnly) {
   // clang-format on
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message() << "remove " << row.size << " at key " << row.key);
-    HandleList* list = ListOf(row.before);
+    HandleList* list = HandleListCreate();
+    for (std::uint64_t key : row.before) HandleListAppendKey(list, key);
     (row.size == 2 ? HandleListRemovePair : HandleListRemoveTriple)(list, row.key);
     EXPECT_EQ(Walk(list), row.after);
     HandleListDestroy(list);
