@@ -14,9 +14,7 @@ int main(int argc, char** argv) {
     Sleep(300);
     return 0;
   }
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (HWND box = MessageBoxOf(process)) BoxClose(box);
+  if (HWND box = MessageBoxOf(window)) BoxClose(box);
   SetForegroundWindow(window);
   Sleep(100);
   return HostKeys("alt+F4") ? 0 : 1;

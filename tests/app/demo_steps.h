@@ -18,10 +18,11 @@ HWND WaitFor(Find found, DWORD timeout = kDemoWait) {
   return nullptr;
 }
 
-// The visible message box ("#32770") of that process, or null.
-inline HWND MessageBoxOf(DWORD process) {
+// The visible message box ("#32770") of the process that owns `window`, or null.
+inline HWND MessageBoxOf(HWND window) {
+  DWORD process = 0, owner = 0;
+  GetWindowThreadProcessId(window, &process);
   for (HWND box = nullptr; (box = FindWindowExA(nullptr, box, "#32770", nullptr)) != nullptr;) {
-    DWORD owner = 0;
     GetWindowThreadProcessId(box, &owner);
     if (owner == process && IsWindowVisible(box)) return box;
   }
@@ -36,10 +37,8 @@ inline bool ControlClick(HWND control) {
 
 // Clicks the demo's picture with that id and waits for the box it opens.
 inline HWND PictureClick(HWND window, int id) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
   if (!ControlClick(GetDlgItem(window, id))) return nullptr;
-  return WaitFor([process] { return MessageBoxOf(process); });
+  return WaitFor([window] { return MessageBoxOf(window); });
 }
 
 // Presses the box's OK button and waits until the box is gone.
