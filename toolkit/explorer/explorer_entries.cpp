@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <cstring>
 #include <new>
 
@@ -32,7 +33,11 @@ void ExtensionStore(ExplorerEntry* entry, std::string_view name) {
       entry->extension[out++] =
           static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte);
     } else {
-      entry->extension[out++] = static_cast<char>(std::isupper(byte) ? std::tolower(byte) : byte);
+      // In a multi-byte locale (UTF-8, the double-byte code pages) a high byte is part of a
+      // character: lowering it alone would make another character.
+      const bool single_byte = MB_CUR_MAX == 1;
+      entry->extension[out++] =
+          static_cast<char>(single_byte && std::isupper(byte) ? std::tolower(byte) : byte);
     }
   }
   entry->extension[out] = '\0';
