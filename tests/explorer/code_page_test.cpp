@@ -9,12 +9,7 @@
 #include <string>
 
 #ifdef _WIN32
-#include <windows.h>
-#include <commctrl.h>
-
-#include <vantrel/toolkit.h>
-
-#include "tests/support/wine_host.h"
+#include "tests/explorer/explorer_list_view.h"
 #endif
 
 namespace {
@@ -42,17 +37,6 @@ constexpr GadgetId kExplorer = 1;
 // "a表示": in code page 932 the bytes of 表 are 95 5C, the second one the separator's.
 const std::string kName = GetACP() == CP_UTF8 ? "a\xE8\xA1\xA8\xE7\xA4\xBA" : "a\x95\x5C\x8E\xA6";
 
-// Double-clicks a row and waits for the gadget to show the expected folder.
-bool Open(HWND list, int row, const std::string& expected) {
-  RECT rect = {LVIR_LABEL, 0, 0, 0};
-  SendMessageA(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
-  MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-  HostRun("xdotool mousemove " + std::to_string((rect.left + rect.right) / 2) + " " +
-          std::to_string((rect.top + rect.bottom) / 2) + " click --repeat 2 1");
-  PollUntil([&](std::int32_t) { return ExplorerPathGet(kExplorer) == expected; });
-  return ExplorerPathGet(kExplorer) == expected;
-}
-
 TEST(CodePage, WalkAsTheSystemCutTooltipsAndCellsBeforeACharacterAndMoveByCharacter) {
   ASSERT_EQ(GetACP(), UINT{VANTREL_TEST_CODE_PAGE});  // the run's locale or manifest took effect
   // The same lead bytes as the system's: the rows above show how the walk uses them.
@@ -73,11 +57,9 @@ TEST(CodePage, WalkAsTheSystemCutTooltipsAndCellsBeforeACharacterAndMoveByCharac
   // The pattern is the whole last component "a*", which lists the folder a表示.
   ExplorerGadgetCreate(kExplorer, 10, 10, 660, 400, (root + "a*").c_str(), nullptr);
   HWND list = ExplorerListViewOf(kExplorer);
-  char cell[3] = {};  // two bytes hold "a" and half of 表
-  ListView_GetItemText(list, 0, 0, cell, sizeof cell);
-  EXPECT_STREQ(cell, "a");
-  ASSERT_TRUE(Open(list, 0, root + kName + "\\"));  // empty: its ".." alone
-  ASSERT_TRUE(Open(list, 0, root));
+  EXPECT_EQ(Cell(list, 0, 0, 3), "a");  // three bytes hold "a", half of 表 and the end
+  ASSERT_EQ(Open(kExplorer, kName), root + kName + "\\");  // empty: its ".." alone
+  ASSERT_EQ(Open(kExplorer, ".."), root);
   EXPECT_EQ(ListView_GetItemCount(list), 2);  // ".." and a表示, as the pattern is now *.*
 }
 #endif

@@ -1,56 +1,40 @@
 // Tests of scanning under Wine, on folders, files and drives that the tests make.
 #include "toolkit/explorer/explorer_scan.h"
 
-#include <winioctl.h>
-
-#include <gtest/gtest.h>
-
 #include <map>
 
+#include "tests/explorer/explorer_list_view.h"
 #include "tests/explorer/explorer_test_support.h"
-#include "tests/support/wine_host.h"
 
 namespace {
 
-// A sparse file, so that a big one writes nothing.
-void MakeFile(const std::string& path, int64_t size) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD returned = 0;
-  DeviceIoControl(file, FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &returned, nullptr);
-  LARGE_INTEGER end{.QuadPart = size};
-  EXPECT_TRUE(SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file)) << path;
-  CloseHandle(file);
-}
-
-// root_ holds sub1\ (folders f.txt\ and g\, files x.txt and y.dat), sub2\ (big.bin of 4 GiB + 5
-// bytes), a.txt (10 bytes), b.dat (empty) and c.txt (3 bytes). Drives
-// and a share only the Unix side can make (dosdevices links of the prefix): R:\ holds two files,
-// S:\ a folder and a file, \\vantrelhost\share\ a folder and a file.
+// kRoot holds sub1\ (folders f.txt\ and g\, files x.txt and y.dat), sub2\ (big.bin of 4 GiB + 5
+// bytes, sparse), a.txt (10 bytes), b.dat (empty) and c.txt (3 bytes), all made on the Unix side
+// in the tree folder below; beside it, the folders of drives and a share only the Unix side can
+// make (dosdevices links of the prefix): R:\ holds two files, S:\ a folder and a file,
+// \\vantrelhost\share\ a folder and a file.
 class ExplorerScanTest : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    root_ = std::string(temp) + "vantrel-explorer-" + std::to_string(GetCurrentProcessId()) + "\\";
-    for (const char* folder : {"", "sub1", "sub2", "sub1\\f.txt", "sub1\\g"})
-      CreateDirectoryA((root_ + folder).c_str(), nullptr);
-    for (const auto& [leaf, size] : kSizes) MakeFile(root_ + leaf, size);
-    const std::string at = "\\\"$WINEPREFIX/dosdevices/", made = " && ln -sfn " + kUnix;
-    ASSERT_TRUE(HostRun("mkdir -p " + kUnix + "/r " + kUnix + "/s/d1 " + kUnix + "/share/dir " +
-                        at + "unc/vantrelhost\\\" && cd " + kUnix +
-                        " && touch r/one.txt r/two.txt s/f.txt share/top.txt" + made + "/r " + at +
-                        "r:\\\"" + made + "/s " + at + "s:\\\"" + made + "/share " + at +
-                        "unc/vantrelhost/share\\\""));
+    const std::string at = "\\\"$WINEPREFIX/dosdevices/", made = " && ln -sfn " + kUnixRoot;
+    std::string make = "mkdir -p " + kUnixRoot + " && cd " + kUnixRoot +
+                       " && mkdir -p tree/sub1/f.txt tree/sub1/g tree/sub2 r s/d1 share/dir " + at +
+                       "unc/vantrelhost\\\" && touch r/one.txt r/two.txt s/f.txt share/top.txt" +
+                       made + "/r " + at + "r:\\\"" + made + "/s " + at + "s:\\\"" + made +
+                       "/share " + at + "unc/vantrelhost/share\\\"";
+    for (const auto& [leaf, size] : kSizes) {
+      std::string file = "tree/" + leaf;
+      std::ranges::replace(file, '\\', '/');
+      make += " && truncate -s " + std::to_string(size) + " " + file;
+    }
+    ASSERT_TRUE(HostRun(make));
   }
-  // root_ lies in the prefix, which every test session copies anew from its template.
   static void TearDownTestSuite() {
     const std::string at = " \\\"$WINEPREFIX/dosdevices/";
-    HostRun("rm -rf " + kUnix + at + "r:\\\"" + at + "s:\\\"" + at + "unc/vantrelhost\\\"");
+    HostRun("rm -rf " + kUnixRoot + at + "r:\\\"" + at + "s:\\\"" + at + "unc/vantrelhost\\\"");
   }
 
-  static inline std::string root_;
-  static inline const std::string kUnix =
-      "/tmp/vantrel-explorer-" + std::to_string(GetCurrentProcessId());
+  static inline const std::string root_ = kRoot + "tree\\";
   // clang-format off
   static inline const std::map<std::string, uint64_t> kSizes = {
       {"a.txt", 10},      {"b.dat", 0},       {"c.txt", 3},
