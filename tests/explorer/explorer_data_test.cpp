@@ -15,9 +15,8 @@ namespace {
 constexpr int32_t F = ENTRY_KIND_FILE, D = ENTRY_KIND_FOLDER;
 
 TEST(ExplorerEntryList, FindsByNumberAfterAClearAndRefill_ClearKeepsTheSortSettings) {
-  ExplorerEntryList list;
-  list.ascending = EXPLORER_ASCENDING;
-  list.sortMode = EXPLORER_SORT_MODIFIED;
+  TestGadget gadget(EXPLORER_SORT_MODIFIED, EXPLORER_ASCENDING);
+  ExplorerEntryList& list = gadget.list;
   for (int count : {100, 40}) {  // the second after a clear: nothing stale is found
     for (int k = 0; k < count; ++k)
       ExplorerEntryAdd(&list, std::to_string(k), 1, "p", "t", F, 0, "k");
@@ -58,15 +57,6 @@ void Scan(const std::string& folder) {
   }
 }
 
-Strings Sorted(int64_t mode, int32_t ascending, const std::string& folder) {
-  TestGadget gadget(mode, ascending);
-  Scan(folder);
-  SortIntoGadget(&gadget);
-  return Names(gadget.list);
-}
-
-const char* const kSized = "../ A/ B/ zero.dat=0 ten.dat=10 five.dat=5";
-
 TEST(ExplorerSort, EveryModeInBothDirectionsGivesTheDisplayOrder) {
   // Bytes above 127 come after every ASCII byte in both text keys; sizes are 64-bit unsigned.
   // Lists without "..", empty ones and columns outside the four are left to the fuzz target.
@@ -75,11 +65,12 @@ TEST(ExplorerSort, EveryModeInBothDirectionsGivesTheDisplayOrder) {
       "../@2001 old/@1999.12.31 new.txt=3@2021.02.01_05:03:09 mid.txt=3@2009.07.14_05:32:31 "
       "noon.txt=3@2009.07.14_12:00:00 odd.txt=3@\xC0";
   const char* const big = "../ A/ four=4294967296 huge=9223372036854775808 ten=10";
+  const char* const sized = "../ A/ B/ zero.dat=0 ten.dat=10 five.dat=5";
   const char* const drives = "C:\\=500 D:\\=0 E:\\=7000 F:\\=20";  // D: is unreadable: one byte
   // clang-format off
   const struct { const char* folder; int64_t mode; const char *ascending, *descending; } rows[] = {
-      {kSized, EXPLORER_SORT_NAME, ".. five.dat ten.dat zero.dat B A", ".. A B zero.dat ten.dat five.dat"},
-      {kSized, EXPLORER_SORT_SIZE, ".. A|B zero.dat five.dat ten.dat", ".. ten.dat five.dat zero.dat A|B"},
+      {sized, EXPLORER_SORT_NAME, ".. five.dat ten.dat zero.dat B A", ".. A B zero.dat ten.dat five.dat"},
+      {sized, EXPLORER_SORT_SIZE, ".. A|B zero.dat five.dat ten.dat", ".. ten.dat five.dat zero.dat A|B"},
       {typed, EXPLORER_SORT_TYPE, ".. Sub.TXT a.c Makefile photo.JPG b.txt|x.TXT q\xE9zz", ".. q\xE9zz b.txt|x.TXT photo.JPG Makefile a.c Sub.TXT"},
       {dated, EXPLORER_SORT_MODIFIED, ".. old mid.txt noon.txt new.txt odd.txt", ".. odd.txt new.txt noon.txt mid.txt old"},
       {big, EXPLORER_SORT_SIZE, ".. A ten four huge", ".. huge four ten A"},
@@ -87,10 +78,11 @@ TEST(ExplorerSort, EveryModeInBothDirectionsGivesTheDisplayOrder) {
   // clang-format on
   for (const auto& row : rows) {
     for (int32_t ascending : {EXPLORER_ASCENDING, EXPLORER_DESCENDING}) {
-      SCOPED_TRACE(std::string(row.folder) + ", mode " + std::to_string(row.mode) + ", ascending " +
-                   std::to_string(ascending));
+      TestGadget gadget(row.mode, ascending);
+      Scan(row.folder);
+      SortIntoGadget(&gadget);
       const std::string expected = ascending ? row.ascending : row.descending;
-      EXPECT_EQ(Shown(Sorted(row.mode, ascending, row.folder), expected), expected);
+      EXPECT_EQ(Shown(Names(gadget.list), expected), expected) << row.folder << ", " << row.mode;
     }
   }
 }

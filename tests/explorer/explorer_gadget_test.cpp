@@ -95,9 +95,9 @@ TEST_F(ExplorerGadget, CreationKeepsThePatternAndOptionsGiveTitlesWidthsAndFonts
     for (int column = 0; column < 4; ++column) {
       char title[32] = {};
       LVCOLUMNA info = {LVCF_TEXT | LVCF_WIDTH, 0, 0, title, sizeof title, 0, 0, 0, 0, 0, 0};
-      ListView_GetColumn(list, column, &info);
-      EXPECT_STREQ(title, titles[column]);
-      EXPECT_EQ(info.cx, given && column == 1 ? 120 : 100) << column;  // else a quarter of 400
+      ListView_GetColumn(list, column, &info);  // widths else a quarter of 400
+      EXPECT_EQ(title + std::to_string(info.cx),
+                titles[column] + std::to_string(given && column == 1 ? 120 : 100));
     }
   }
   GadgetFontSet(kMain, reinterpret_cast<intptr_t>(font));

@@ -9,9 +9,9 @@
 namespace {
 
 // kRoot holds sub1\ (folders f.txt\ and g\, files x.txt and y.dat), sub2\ (big.bin of 4 GiB + 5
-// bytes, sparse), a.txt (10 bytes), b.dat (empty) and c.txt (3 bytes), all made on the Unix side
-// in the tree folder below; beside it, the folders of drives and a share only the Unix side can
-// make (dosdevices links of the prefix): R:\ holds two files, S:\ a folder and a file,
+// bytes, sparse), a.txt (10 bytes), b.dat (empty) and c.txt (3 bytes, of 2000), all made on the
+// Unix side in the tree folder below; beside it, the folders of drives and a share only the Unix
+// side can make (dosdevices links of the prefix): R:\ holds two files, S:\ a folder and a file,
 // \\vantrelhost\share\ a folder and a file.
 class ExplorerScanTest : public testing::Test {
  protected:
@@ -27,7 +27,7 @@ class ExplorerScanTest : public testing::Test {
       std::ranges::replace(file, '\\', '/');
       make += " && truncate -s " + std::to_string(size) + " " + file;
     }
-    ASSERT_TRUE(HostRun(make));
+    ASSERT_TRUE(HostRun(make + " && touch -d 2000-01-01 tree/c.txt"));
   }
   static void TearDownTestSuite() {
     const std::string at = " \\\"$WINEPREFIX/dosdevices/";
@@ -85,16 +85,9 @@ TEST_F(ExplorerScanTest, ListsDotDotFoldersThenFilesByModePatternAndFirstOnly) {
     }
   }
   // Sorted by date, the scan's keys order it: c.txt, dated 2000, comes first after "..".
-  const FILETIME y2000 = {0x256D4000, 0x01BF53EB};
-  HANDLE c = CreateFileA((root_ + "c.txt").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
-                         OPEN_EXISTING, 0, nullptr);
-  EXPECT_TRUE(SetFileTime(c, nullptr, nullptr, &y2000) && CloseHandle(c));
-  gadget.data.listMode = EXPLORER_LIST_ALL;
-  gadget.data.pattern.clear();
-  gadget.list.sortMode = EXPLORER_SORT_MODIFIED;
-  gadget.list.ascending = EXPLORER_ASCENDING;
-  EXPECT_EQ(ExplorerScan(&gadget.data, root_), 6);
-  EXPECT_EQ(Names(gadget.list)[1], "c.txt");
+  TestGadget dated(EXPLORER_SORT_MODIFIED, EXPLORER_ASCENDING);
+  EXPECT_EQ(ExplorerScan(&dated.data, root_), 6);
+  EXPECT_EQ(Names(dated.list)[1], "c.txt");
   // A probe, a folder scan and a drive scan each keep the application's error-mode flags and add
   // the one that keeps a drive without its disk from asking for it.
   for (const char* path : {"", "\\", "C:\\"}) {

@@ -1,16 +1,11 @@
 // Fuzz target: random scan lists through sort and rebuild must come out complete, ordered,
 // found by number and with their texts and paths, rebuild after rebuild.
 #include <cstdio>
-#include <cstdlib>
 #include <map>
 
 #include "tests/explorer/explorer_test_support.h"
 
 namespace {
-
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
 
 // Names and date keys with bytes above 127; sizes up to and above 2^32 and 2^63.
 // clang-format off

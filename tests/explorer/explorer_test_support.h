@@ -2,6 +2,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdlib>
 #include <sstream>
 
 #include "toolkit/explorer/explorer_entries.h"
@@ -9,6 +10,11 @@
 #include "toolkit/explorer/explorer_sort.h"
 
 using Strings = std::vector<std::string>;
+
+// The fuzz targets' assertion: a crash that the fuzzer reports with its input.
+inline void Check(bool condition) {
+  if (!condition) std::abort();
+}
 
 // A gadget record that owns its entry list and is the current gadget while it lives; it also
 // makes the shared scan list, as start-up does (once, kept after).

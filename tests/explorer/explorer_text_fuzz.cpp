@@ -3,17 +3,10 @@
 #include <cstring>
 #include <vector>
 
+#include "tests/explorer/explorer_test_support.h"
 #include "toolkit/core/code_page_text.h"
 #include "toolkit/explorer/explorer_open_path.h"
 #include "toolkit/explorer/explorer_present_text.h"
-
-namespace {
-
-void Check(bool condition) {
-  if (!condition) __builtin_trap();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 11) return 0;
