@@ -42,9 +42,8 @@ void CALLBACK CloseBox(HWND, UINT, UINT_PTR, DWORD) {
 class ExplorerGadget : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    std::string make = "mkdir -p " + kUnixRoot + " && cd " + kUnixRoot +
-                       " && mkdir sub Old.txt New.txt" +
-                       " denied && touch sub/inner.txt Old.txt/keep.dat New.txt/b.txt";
+    std::string make = "mkdir -p " + kUnixRoot + " && cd " + kUnixRoot + " && mkdir sub Old.txt" +
+                       " New.txt denied && touch sub/inner.txt Old.txt/keep.dat New.txt/b.txt";
     for (const auto& file : kFiles)
       make += " && truncate -s " + std::string(file.size) + " " + file.name;
     ASSERT_TRUE(HostRun(make + " && touch -d '2021-02-01 05:03:09' *.* && echo -n 12345>" + kLong));
@@ -64,10 +63,9 @@ class ExplorerGadget : public testing::Test {
 };
 
 TEST_F(ExplorerGadget, CreationKeepsThePatternAndOptionsGiveTitlesWidthsAndFonts) {
-  const size_t drive_count = GetLogicalDriveStringsA(0, nullptr) / 4;  // C:\ and Z:\ here
   // clang-format off
   const struct { std::string path, shown; size_t count; } rows[] = {
-      {"", "\\", drive_count}, {kRoot + "*.txt", kRoot, 4},  // folders match the pattern too
+      {"", "\\", GetLogicalDriveStringsA(0, nullptr) / 4u}, {kRoot + "*.txt", kRoot, 4},  // C:\ and Z:\; folders match *.txt
       {kRoot + "sub", kRoot + "sub\\", 2}, {"*x", "*x\\", 0}};
   // clang-format on
   for (const auto& row : rows) {

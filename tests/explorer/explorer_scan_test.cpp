@@ -16,7 +16,7 @@ namespace {
 class ExplorerScanTest : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    const std::string at = "\\\"$WINEPREFIX/dosdevices/", made = " && ln -sfn " + kUnixRoot;
+    const std::string made = " && ln -sfn " + kUnixRoot;
     std::string make = "mkdir -p " + kUnixRoot + " && cd " + kUnixRoot +
                        " && mkdir -p tree/sub1/f.txt tree/sub1/g tree/sub2 r s/d1 share/dir " + at +
                        "unc/vantrelhost\\\" && touch r/one.txt r/two.txt s/f.txt share/top.txt" +
@@ -30,11 +30,11 @@ class ExplorerScanTest : public testing::Test {
     ASSERT_TRUE(HostRun(make + " && touch -d 2000-01-01 tree/c.txt"));
   }
   static void TearDownTestSuite() {
-    const std::string at = " \\\"$WINEPREFIX/dosdevices/";
-    HostRun("rm -rf " + kUnixRoot + at + "r:\\\"" + at + "s:\\\"" + at + "unc/vantrelhost\\\"");
+    HostRun("rm -rf " + kUnixRoot + " " + at + "r:\\\"" + at + "s:\\\"" + at +
+            "unc/vantrelhost\\\"");
   }
 
-  static inline const std::string root_ = kRoot + "tree\\";
+  static inline const std::string root_ = kRoot + "tree\\", at = "\\\"$WINEPREFIX/dosdevices/";
   // clang-format off
   static inline const std::map<std::string, uint64_t> kSizes = {
       {"a.txt", 10},      {"b.dat", 0},       {"c.txt", 3},
@@ -84,6 +84,18 @@ TEST_F(ExplorerScanTest, ListsDotDotFoldersThenFilesByModePatternAndFirstOnly) {
       EXPECT_EQ(e.size, size == kSizes.end() ? 0 : size->second) << e.name;
     }
   }
+  // Every drive of the machine, with its capacity as the system gives it (0 when unreadable).
+  char drives[EXPLORER_DRIVE_STRINGS_SIZE];
+  const DWORD length = GetLogicalDriveStringsA(sizeof(drives), drives);
+  Strings roots;
+  for (DWORD at = 0; at < length; at += EXPLORER_DRIVE_ROOT_STRIDE) roots.emplace_back(drives + at);
+  EXPECT_EQ(ExplorerScan(&gadget.data, "\\"), static_cast<int64_t>(roots.size()));
+  EXPECT_EQ(Names(gadget.list), roots);
+  for (const ExplorerEntry& e : gadget.list.entries) {
+    ULARGE_INTEGER total{};
+    const bool read = GetDiskFreeSpaceExA(e.name, nullptr, &total, nullptr);
+    EXPECT_EQ(e.size, read ? total.QuadPart : 0) << e.name;
+  }
   // Sorted by date, the scan's keys order it: c.txt, dated 2000, comes first after "..".
   TestGadget dated(EXPLORER_SORT_MODIFIED, EXPLORER_ASCENDING);
   EXPECT_EQ(ExplorerScan(&dated.data, root_), 6);
@@ -99,22 +111,6 @@ TEST_F(ExplorerScanTest, ListsDotDotFoldersThenFilesByModePatternAndFirstOnly) {
   // checked instead. No gadget: nothing to list into, and no read through null.
   EXPECT_EQ(ExplorerProbeResultOf(ERROR_ACCESS_DENIED), PROBE_ACCESS_DENIED);
   EXPECT_EQ(ExplorerScan(nullptr, root_) + ExplorerFolderProbe(nullptr, root_), -1);
-}
-
-// Every drive of the machine, with its capacity as the system gives it (0 when unreadable).
-TEST(ExplorerDrives, TheDriveListIsTheMachines) {
-  char drives[EXPLORER_DRIVE_STRINGS_SIZE];
-  const DWORD length = GetLogicalDriveStringsA(sizeof(drives), drives);
-  Strings roots;
-  for (DWORD at = 0; at < length; at += EXPLORER_DRIVE_ROOT_STRIDE) roots.emplace_back(drives + at);
-  TestGadget gadget;
-  EXPECT_EQ(ExplorerScan(&gadget.data, "\\"), static_cast<int64_t>(roots.size()));
-  EXPECT_EQ(Names(gadget.list), roots);
-  for (const ExplorerEntry& e : gadget.list.entries) {
-    ULARGE_INTEGER total{};
-    const bool read = GetDiskFreeSpaceExA(e.name, nullptr, &total, nullptr);
-    EXPECT_EQ(e.size, read ? total.QuadPart : 0) << e.name;
-  }
 }
 
 }  // namespace

@@ -54,7 +54,6 @@ TEST(ExplorerUtf8, NamesAreListedSortedTypedAndOpenedWithTheirBytes) {
       EXPECT_EQ(Open(kExplorer, ".."), kRoot) << folder;
     }
   }
-  GadgetFree(kExplorer);
   HostRun("rm -rf " + kUnixRoot);
 }
 
