@@ -172,17 +172,6 @@ TEST_F(WindowEvents, EachClassRowSendsItsMessagesAndTheWindowRuleNeedsTheWholePr
   }
 }
 
-// An entry whose colour equals another control's handle, or 0, is never taken for a key.
-TEST_F(WindowEvents, ColoursThatLookLikeKeysAreNotKeys) {
-  HWND first = Make("Static", 0, 40);
-  HWND second = Make("Static", 0, 41);
-  ColourEntryAdd(first, static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(second)), 0);
-  ColourEntryAdd(second, kGreen, kBlue);
-  GadgetColourSet(4242, kRed, kRed, COLOUR_BOTH);  // no such gadget: handle 0
-  EXPECT_EQ(GadgetColourGet(41, COLOUR_GET_GADGET_BACKGROUND), kGreen);
-  EXPECT_EQ(GadgetColourGet(40, COLOUR_GET_GADGET_FRONT), 0);
-}
-
 // Limits apply one by one: with the maxima removed, the window still grows. With an MDI client
 // set, unanswered messages go to DefFrameProcA, which keeps the client filling the window. Each
 // resize gives the new client size at once.
