@@ -1,7 +1,7 @@
 // Drives a running demo for scripts/demo: "open" shows a box, "close" ends it all.
 #include <cstdio>
 
-#include "tests/app/demo_steps.h"
+#include "tests/support/program_steps.h"
 
 int main(int argc, char** argv) {
   const std::string action = argc > 1 ? argv[1] : "";

@@ -1,4 +1,4 @@
-// Driving a running demo from outside with real input: shared by its test and scripts/demo.
+// Driving a running program from outside with real input: the demo and the package consumer.
 #pragma once
 
 #include <windows.h>
@@ -7,11 +7,11 @@
 
 #include "tests/support/wine_host.h"
 
-constexpr DWORD kDemoWait = 10000;
+constexpr DWORD kProgramWait = 10000;
 
 // Polls, without dispatching anything of ours, until `found` gives a window.
 template <typename Find>
-HWND WaitFor(Find found, DWORD timeout = kDemoWait) {
+HWND WaitFor(Find found, DWORD timeout = kProgramWait) {
   for (const DWORD start = GetTickCount(); GetTickCount() - start < timeout; Sleep(20)) {
     if (HWND window = found()) return window;
   }

@@ -1,0 +1,162 @@
+// The demo and the controls gallery end to end, each started as a program and driven with real
+// input: where the demo's window and pictures are, what picture 1 shows, clicks open the right
+// boxes, closing ends it with 0; the gallery's printed events for real clicks, keys and a relayed
+// click.
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include <vantrel/constants.h>
+
+#include "tests/support/program_steps.h"
+#include "tests/support/image_pixels.h"
+
+namespace {
+
+const std::string kDemo = "Z:" VANTREL_DEMO_DIR, kGallery = "Z:" VANTREL_GALLERY_DIR;
+
+// Starts `folder`/`program` in that folder, its stdout into `output` when given.
+PROCESS_INFORMATION Start(const std::string& folder, const char* program, HANDLE output = nullptr) {
+  std::string command = folder + "/" + program;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = output != nullptr ? STARTF_USESTDHANDLES : 0;
+  startup.hStdOutput = output;
+  PROCESS_INFORMATION process = {};
+  EXPECT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                             folder.c_str(), &startup, &process));
+  return process;
+}
+
+// The window's text in Windows-1251 bytes, whatever code page this program runs with.
+std::string Text1251(HWND window) {
+  wchar_t wide[256] = {};
+  GetWindowTextW(window, wide, 256);
+  char bytes[256] = {};
+  WideCharToMultiByte(1251, 0, wide, -1, bytes, sizeof bytes, nullptr, nullptr);
+  return bytes;
+}
+
+// The window's rectangle as {left, top, right, bottom}, in the coordinates of `relative_to`.
+std::vector<LONG> Place(HWND window, HWND relative_to = nullptr) {
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  MapWindowPoints(nullptr, relative_to, reinterpret_cast<POINT*>(&rect), 2);
+  return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+// One run of the demo: what it shows, then real clicks, then closing it.
+TEST(Demo, PicturesInPlace_ThePngFlattenedOnScreen_ClicksNameEachPicture_AltF4EndsWithZero) {
+  const PROCESS_INFORMATION process = Start(kDemo, "demo.exe");
+  // Ends the demo if a check stops the test early; fails harmlessly after.
+  const std::shared_ptr<void> ender(process.hProcess, [](HANDLE p) { TerminateProcess(p, 1); });
+  HWND window = WaitFor([] { return FindWindowA(nullptr, "1"); });
+  ASSERT_NE(window, nullptr) << "the demo's window did not appear";
+  Sleep(300);  // let it paint and settle before real input arrives
+  EXPECT_EQ(Place(window), (std::vector<LONG>{300, 10, 500, 210}));
+  HWND png = GetDlgItem(window, 1), icon = GetDlgItem(window, 2);
+  EXPECT_EQ(Place(png, window), (std::vector<LONG>{30, 30, 56, 56}));
+  // A static sizes itself to its icon: only the corner is the demo's, the size is the system's
+  // icon size (32 by 32 here; 1.ico also holds 16, 24 and 48 pixels).
+  EXPECT_EQ(Place(icon, window), (std::vector<LONG>{90, 90, 122, 122}));
+  EXPECT_NE(SendMessageA(icon, STM_GETIMAGE, IMAGE_ICON, 0), 0) << "1.ico was not loaded";
+  // What the user sees of picture 1: 1.png blended once over the dialog face 0xF0F0F0.
+  UINT width = 0;
+  const std::vector<std::uint32_t> file = FilePixels(kDemo + "/1.png", &width);
+  ASSERT_EQ(file.size(), 26u * 26u);
+  POINT origin = {};
+  ClientToScreen(png, &origin);
+  HDC screen = GetDC(nullptr);
+  for (std::size_t i = 0; i < file.size(); ++i) {
+    const COLORREF seen = GetPixel(screen, origin.x + int(i % width), origin.y + int(i / width));
+    const std::uint32_t rgb = GetRValue(seen) << 16 | GetGValue(seen) << 8 | GetBValue(seen);
+    EXPECT_TRUE(ShownOver(rgb, file[i], 0xF0F0F0)) << "pixel " << i << std::hex << ": " << rgb;
+  }
+  ReleaseDC(nullptr, screen);
+  for (int id : {1, 2}) {
+    HWND box = PictureClick(window, id);
+    ASSERT_NE(box, nullptr) << "no message box after clicking picture " << id;
+    EXPECT_EQ(Text1251(box), " ");
+    EXPECT_EQ(Text1251(GetDlgItem(box, 0xFFFF)), "\xFD\xF2\xEE " + std::to_string(id));
+    EXPECT_TRUE(BoxClose(box));
+  }
+  ASSERT_TRUE(HostKeys("alt+F4"));
+  DWORD code = 12345;
+  EXPECT_EQ(WaitForSingleObject(process.hProcess, kProgramWait), WAIT_OBJECT_0);
+  EXPECT_TRUE(GetExitCodeProcess(process.hProcess, &code) && code == 0) << code;
+}
+
+// Waits (dispatching nothing) until the gallery has printed a line that begins so.
+bool Printed(const std::string& line_start) {
+  return WaitFor([&line_start] {
+           std::stringstream text;
+           text << "\n" << std::ifstream(kGallery + "/gallery-test.out").rdbuf();
+           return text.str().find("\n" + line_start) != std::string::npos ? GetDesktopWindow()
+                                                                          : nullptr;
+         }) != nullptr;
+}
+
+TEST(Gallery, RealInputComesBackAsItsPrintedEvents) {
+  SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+  const PROCESS_INFORMATION process =
+      Start(kGallery, "gallery.exe",
+            CreateFileA((kGallery + "/gallery-test.out").c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                        &inherited, CREATE_ALWAYS, 0, nullptr));
+  const std::shared_ptr<void> ender(process.hProcess, [](HANDLE p) { TerminateProcess(p, 1); });
+  ASSERT_TRUE(Printed("event 5 "));  // shown and laid out
+  HWND window = FindWindowA(nullptr, "Vantrel gallery");
+  auto rect = [window](int id) {
+    RECT r = {};
+    GetWindowRect(GetDlgItem(window, id), &r);
+    return r;
+  };
+  const auto row = static_cast<LONG>(SendMessageA(GetDlgItem(window, 8), TVM_GETITEMHEIGHT, 0, 0));
+  // clang-format off
+  const struct { LONG x, y; const char* keys; const char* line_start; } steps[] = {
+      {rect(6).left + 137, rect(6).top + 12, nullptr, "event 1025 id 6 "},  // the second tab
+      {rect(8).left + 60, rect(8).top + 2 + 3 * row / 2, nullptr, "event 513 id 8 "},  // "Events"
+      {0, 0, "Down", "event 1025 id 8 "},  // the keyboard's selection in the tree
+      {rect(9).left + 40, rect(9).top + 30, nullptr, "event 513 id 9 item 0 column 0"},  // below its header
+      {0, 0, "", "event 1025 id 9 item 0 "},  // the same click, as an activation
+      {rect(10).right + 6, rect(10).top + 3, nullptr, "event 1025 id 10 "},  // its up-down's up
+  };
+  // clang-format on
+  for (const auto& step : steps) {
+    EXPECT_TRUE(step.keys ? *step.keys == 0 || HostKeys(step.keys) : HostClick(step.x, step.y));
+    EXPECT_TRUE(Printed(step.line_start)) << step.line_start;
+  }
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(window, 61)));
+  EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, 62)));
+  // Another program relays mouse messages only: a relayed WM_CLOSE would have ended it.
+  SendMessageA(window, RELAY_MESSAGE, 0, WM_CLOSE);
+  SendMessageA(window, RELAY_MESSAGE, 77, WM_RBUTTONDOWN);
+  EXPECT_TRUE(Printed("event 516 id 77 "));
+  EXPECT_EQ(WaitForSingleObject(process.hProcess, 0), WAIT_TIMEOUT);
+  // Its tooltip text, longer than that, is shown cut to 79 characters.
+  const POINT edit = WindowCentre(GetDlgItem(window, 2));
+  HostRun("xdotool mousemove " + std::to_string(edit.x) + " " + std::to_string(edit.y));
+  HWND tip = nullptr;  // the shown one: list and tree views keep hidden tooltips of their own
+  PollUntil([&tip](std::int32_t) {
+    tip = nullptr;
+    while ((tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr)) && !IsWindowVisible(tip)) {
+    }
+    return tip != nullptr;
+  });
+  char shown[128] = {};
+  SendMessageA(tip, WM_GETTEXT, sizeof shown, reinterpret_cast<LPARAM>(shown));
+  EXPECT_EQ(std::string(shown).size(), 79u) << shown;
+  // The status bar follows a resize.
+  SetWindowPos(window, nullptr, 0, 0, 900, 600, SWP_NOMOVE | SWP_NOZORDER);
+  RECT client = {}, status = rect(7);
+  GetClientRect(window, &client);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&status), 2);
+  EXPECT_EQ(status.bottom, client.bottom);
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitForSingleObject(process.hProcess, kProgramWait), WAIT_OBJECT_0);
+}
+
+}  // namespace
