@@ -2,6 +2,8 @@
 // input: where the demo's window and pictures are, what picture 1 shows, clicks open the right
 // boxes, closing ends it with 0; the gallery's printed events for real clicks, keys and a relayed
 // click.
+#include <windows.h>
+
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
@@ -19,8 +21,10 @@ namespace {
 
 const std::string kDemo = "Z:" VANTREL_DEMO_DIR, kGallery = "Z:" VANTREL_GALLERY_DIR;
 
-// Starts `folder`/`program` in that folder, its stdout into `output` when given.
-PROCESS_INFORMATION Start(const std::string& folder, const char* program, HANDLE output = nullptr) {
+// Starts `folder`/`program` in that folder, its stdout into `output` when given. Letting go of
+// the handle ends the program if a check stops the test early; it fails harmlessly after.
+std::shared_ptr<void> Start(const std::string& folder, const char* program,
+                            HANDLE output = nullptr) {
   std::string command = folder + "/" + program;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
@@ -29,7 +33,7 @@ PROCESS_INFORMATION Start(const std::string& folder, const char* program, HANDLE
   PROCESS_INFORMATION process = {};
   EXPECT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
                              folder.c_str(), &startup, &process));
-  return process;
+  return {process.hProcess, [](HANDLE p) { TerminateProcess(p, 1); }};
 }
 
 // The window's text in Windows-1251 bytes, whatever code page this program runs with.
@@ -51,9 +55,7 @@ std::vector<LONG> Place(HWND window, HWND relative_to = nullptr) {
 
 // One run of the demo: what it shows, then real clicks, then closing it.
 TEST(Demo, PicturesInPlace_ThePngFlattenedOnScreen_ClicksNameEachPicture_AltF4EndsWithZero) {
-  const PROCESS_INFORMATION process = Start(kDemo, "demo.exe");
-  // Ends the demo if a check stops the test early; fails harmlessly after.
-  const std::shared_ptr<void> ender(process.hProcess, [](HANDLE p) { TerminateProcess(p, 1); });
+  const std::shared_ptr<void> process = Start(kDemo, "demo.exe");
   HWND window = WaitFor([] { return FindWindowA(nullptr, "1"); });
   ASSERT_NE(window, nullptr) << "the demo's window did not appear";
   Sleep(300);  // let it paint and settle before real input arrives
@@ -86,8 +88,8 @@ TEST(Demo, PicturesInPlace_ThePngFlattenedOnScreen_ClicksNameEachPicture_AltF4En
   }
   ASSERT_TRUE(HostKeys("alt+F4"));
   DWORD code = 12345;
-  EXPECT_EQ(WaitForSingleObject(process.hProcess, kProgramWait), WAIT_OBJECT_0);
-  EXPECT_TRUE(GetExitCodeProcess(process.hProcess, &code) && code == 0) << code;
+  EXPECT_EQ(WaitForSingleObject(process.get(), kProgramWait), WAIT_OBJECT_0);
+  EXPECT_TRUE(GetExitCodeProcess(process.get(), &code) && code == 0) << code;
 }
 
 // Waits (dispatching nothing) until the gallery has printed a line that begins so.
@@ -102,27 +104,22 @@ bool Printed(const std::string& line_start) {
 
 TEST(Gallery, RealInputComesBackAsItsPrintedEvents) {
   SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
-  const PROCESS_INFORMATION process =
+  const std::shared_ptr<void> process =
       Start(kGallery, "gallery.exe",
             CreateFileA((kGallery + "/gallery-test.out").c_str(), GENERIC_WRITE, FILE_SHARE_READ,
                         &inherited, CREATE_ALWAYS, 0, nullptr));
-  const std::shared_ptr<void> ender(process.hProcess, [](HANDLE p) { TerminateProcess(p, 1); });
   ASSERT_TRUE(Printed("event 5 "));  // shown and laid out
   HWND window = FindWindowA(nullptr, "Vantrel gallery");
-  auto rect = [window](int id) {
-    RECT r = {};
-    GetWindowRect(GetDlgItem(window, id), &r);
-    return r;
-  };
+  const auto rect = [window](int id) { return Place(GetDlgItem(window, id)); };
   const auto row = static_cast<LONG>(SendMessageA(GetDlgItem(window, 8), TVM_GETITEMHEIGHT, 0, 0));
   // clang-format off
   const struct { LONG x, y; const char* keys; const char* line_start; } steps[] = {
-      {rect(6).left + 137, rect(6).top + 12, nullptr, "event 1025 id 6 "},  // the second tab
-      {rect(8).left + 60, rect(8).top + 2 + 3 * row / 2, nullptr, "event 513 id 8 "},  // "Events"
+      {rect(6)[0] + 137, rect(6)[1] + 12, nullptr, "event 1025 id 6 "},  // the second tab
+      {rect(8)[0] + 60, rect(8)[1] + 2 + 3 * row / 2, nullptr, "event 513 id 8 "},  // "Events"
       {0, 0, "Down", "event 1025 id 8 "},  // the keyboard's selection in the tree
-      {rect(9).left + 40, rect(9).top + 30, nullptr, "event 513 id 9 item 0 column 0"},  // below its header
+      {rect(9)[0] + 40, rect(9)[1] + 30, nullptr, "event 513 id 9 item 0 column 0"},  // below its header
       {0, 0, "", "event 1025 id 9 item 0 "},  // the same click, as an activation
-      {rect(10).right + 6, rect(10).top + 3, nullptr, "event 1025 id 10 "},  // its up-down's up
+      {rect(10)[2] + 6, rect(10)[1] + 3, nullptr, "event 1025 id 10 "},  // its up-down's up
   };
   // clang-format on
   for (const auto& step : steps) {
@@ -135,7 +132,7 @@ TEST(Gallery, RealInputComesBackAsItsPrintedEvents) {
   SendMessageA(window, RELAY_MESSAGE, 0, WM_CLOSE);
   SendMessageA(window, RELAY_MESSAGE, 77, WM_RBUTTONDOWN);
   EXPECT_TRUE(Printed("event 516 id 77 "));
-  EXPECT_EQ(WaitForSingleObject(process.hProcess, 0), WAIT_TIMEOUT);
+  EXPECT_EQ(WaitForSingleObject(process.get(), 0), WAIT_TIMEOUT);
   // Its tooltip text, longer than that, is shown cut to 79 characters.
   const POINT edit = WindowCentre(GetDlgItem(window, 2));
   HostRun("xdotool mousemove " + std::to_string(edit.x) + " " + std::to_string(edit.y));
@@ -151,12 +148,11 @@ TEST(Gallery, RealInputComesBackAsItsPrintedEvents) {
   EXPECT_EQ(std::string(shown).size(), 79u) << shown;
   // The status bar follows a resize.
   SetWindowPos(window, nullptr, 0, 0, 900, 600, SWP_NOMOVE | SWP_NOZORDER);
-  RECT client = {}, status = rect(7);
+  RECT client = {};
   GetClientRect(window, &client);
-  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&status), 2);
-  EXPECT_EQ(status.bottom, client.bottom);
+  EXPECT_EQ(Place(GetDlgItem(window, 7), window)[3], client.bottom);
   PostMessageA(window, WM_CLOSE, 0, 0);
-  EXPECT_EQ(WaitForSingleObject(process.hProcess, kProgramWait), WAIT_OBJECT_0);
+  EXPECT_EQ(WaitForSingleObject(process.get(), kProgramWait), WAIT_OBJECT_0);
 }
 
 }  // namespace
