@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     Sleep(300);
     return 0;
   }
-  if (HWND box = MessageBoxOf(window)) BoxClose(box);
+  if (HWND box = ShownWindowOf(window, "#32770")) BoxClose(box);
   SetForegroundWindow(window);
   Sleep(100);
   return HostKeys("alt+F4") ? 0 : 1;

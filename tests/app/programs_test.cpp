@@ -136,13 +136,8 @@ TEST(Gallery, RealInputComesBackAsItsPrintedEvents) {
   // Its tooltip text, longer than that, is shown cut to 79 characters.
   const POINT edit = WindowCentre(GetDlgItem(window, 2));
   HostRun("xdotool mousemove " + std::to_string(edit.x) + " " + std::to_string(edit.y));
-  HWND tip = nullptr;  // the shown one: list and tree views keep hidden tooltips of their own
-  PollUntil([&tip](std::int32_t) {
-    tip = nullptr;
-    while ((tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr)) && !IsWindowVisible(tip)) {
-    }
-    return tip != nullptr;
-  });
+  // The shown one: list and tree views keep hidden tooltips of their own.
+  HWND tip = WaitFor([window] { return ShownWindowOf(window, TOOLTIPS_CLASSA); });
   char shown[128] = {};
   SendMessageA(tip, WM_GETTEXT, sizeof shown, reinterpret_cast<LPARAM>(shown));
   EXPECT_EQ(std::string(shown).size(), 79u) << shown;

@@ -18,13 +18,14 @@ HWND WaitFor(Find found, DWORD timeout = kProgramWait) {
   return nullptr;
 }
 
-// The visible message box ("#32770") of the process that owns `window`, or null.
-inline HWND MessageBoxOf(HWND window) {
+// The visible top-level window of that class ("#32770": a message box) in the process that
+// owns `window`, or null.
+inline HWND ShownWindowOf(HWND window, const char* class_name) {
   DWORD process = 0, owner = 0;
   GetWindowThreadProcessId(window, &process);
-  for (HWND box = nullptr; (box = FindWindowExA(nullptr, box, "#32770", nullptr)) != nullptr;) {
-    GetWindowThreadProcessId(box, &owner);
-    if (owner == process && IsWindowVisible(box)) return box;
+  for (HWND shown = nullptr; (shown = FindWindowExA(nullptr, shown, class_name, nullptr));) {
+    GetWindowThreadProcessId(shown, &owner);
+    if (owner == process && IsWindowVisible(shown)) return shown;
   }
   return nullptr;
 }
@@ -38,7 +39,7 @@ inline bool ControlClick(HWND control) {
 // Clicks the demo's picture with that id and waits for the box it opens.
 inline HWND PictureClick(HWND window, int id) {
   if (!ControlClick(GetDlgItem(window, id))) return nullptr;
-  return WaitFor([window] { return MessageBoxOf(window); });
+  return WaitFor([window] { return ShownWindowOf(window, "#32770"); });
 }
 
 // Presses the box's OK button and waits until the box is gone.
