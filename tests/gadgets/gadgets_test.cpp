@@ -83,9 +83,8 @@ class GadgetRelease : public testing::Test {
   }
   // A control registered under id, with a colour entry and a tab stop for the release to remove.
   static HWND Gadget(const char* class_name, GadgetId id, HWND parent = window_) {
-    HWND control =
-        CreateWindowExA(0, class_name, "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 80, parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    HWND control = CreateWindowExA(0, class_name, "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 80, parent,
+                                   reinterpret_cast<HMENU>(INT_PTR{id}), nullptr, nullptr);
     SetWindowSubclass(control, WatchDestroy, 1, 0);
     EXPECT_EQ(GadgetRegister(id, control) + ColourEntryAdd(control, 0xFFFFFF, 0), 2) << class_name;
     HandleListAppendKey(TabStopRegistryGet(), RegistryKeyOfId(id));
