@@ -9,13 +9,14 @@
 
 constexpr DWORD kProgramWait = 10000;
 
-// Polls, without dispatching anything of ours, until `found` gives a window.
+// Polls, without dispatching anything of ours, until `found` gives a window (or true); null (or
+// false) when the time runs out.
 template <typename Find>
-HWND WaitFor(Find found, DWORD timeout = kProgramWait) {
+auto WaitFor(Find found, DWORD timeout = kProgramWait) -> decltype(found()) {
   for (const DWORD start = GetTickCount(); GetTickCount() - start < timeout; Sleep(20)) {
-    if (HWND window = found()) return window;
+    if (auto result = found()) return result;
   }
-  return nullptr;
+  return {};
 }
 
 // The visible top-level window of that class ("#32770": a message box) in the process that
@@ -44,6 +45,5 @@ inline HWND PictureClick(HWND window, int id) {
 
 // Presses the box's OK button and waits until the box is gone.
 inline bool BoxClose(HWND box) {
-  return ControlClick(GetDlgItem(box, IDOK)) &&
-         WaitFor([box] { return IsWindow(box) ? nullptr : GetDesktopWindow(); }) != nullptr;
+  return ControlClick(GetDlgItem(box, IDOK)) && WaitFor([box] { return !IsWindow(box); });
 }
