@@ -1,0 +1,49 @@
+// Driving a running program from outside with real input: the demo and the package consumer.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "tests/support/wine_host.h"
+
+constexpr DWORD kProgramWait = 10000;
+
+// Polls, without dispatching anything of ours, until `found` gives a window (or true); null (or
+// false) when the time runs out.
+template <typename Find>
+auto WaitFor(Find found, DWORD timeout = kProgramWait) -> decltype(found()) {
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < timeout; Sleep(20)) {
+    if (auto result = found()) return result;
+  }
+  return {};
+}
+
+// The visible top-level window of that class ("#32770": a message box) in the process that
+// owns `window`, or null.
+inline HWND ShownWindowOf(HWND window, const char* class_name) {
+  DWORD process = 0, owner = 0;
+  GetWindowThreadProcessId(window, &process);
+  for (HWND shown = nullptr; (shown = FindWindowExA(nullptr, shown, class_name, nullptr));) {
+    GetWindowThreadProcessId(shown, &owner);
+    if (owner == process && IsWindowVisible(shown)) return shown;
+  }
+  return nullptr;
+}
+
+// Clicks a control at its centre.
+inline bool ControlClick(HWND control) {
+  const POINT centre = WindowCentre(control);
+  return control != nullptr && HostClick(centre.x, centre.y);
+}
+
+// Clicks the demo's picture with that id and waits for the box it opens.
+inline HWND PictureClick(HWND window, int id) {
+  if (!ControlClick(GetDlgItem(window, id))) return nullptr;
+  return WaitFor([window] { return ShownWindowOf(window, "#32770"); });
+}
+
+// Presses the box's OK button and waits until the box is gone.
+inline bool BoxClose(HWND box) {
+  return ControlClick(GetDlgItem(box, IDOK)) && WaitFor([box] { return !IsWindow(box); });
+}
