@@ -49,6 +49,10 @@ std::uint64_t RegistryKeyOfWindow(HWND window) {
   return static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(window));
 }
 
+HWND RegistryWindowOfKey(std::uint64_t key) {
+  return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(key));
+}
+
 void GadgetUnregister(GadgetId id) {
   if (gadget_registry != nullptr) HandleListRemovePair(gadget_registry, RegistryKeyOfId(id));
 }
@@ -57,7 +61,7 @@ HWND GadgetWindowOf(GadgetId id) {
   const HandleNode* node =
       HandleListFindMember(gadget_registry, RegistryKeyOfId(id), REGISTRY_PAIR, REGISTRY_PAIR_ID);
   if (node == nullptr || node->next == nullptr) return nullptr;
-  return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(node->next->key));
+  return RegistryWindowOfKey(node->next->key);
 }
 
 GadgetId GadgetIdOf(HWND window) {

@@ -28,3 +28,5 @@ void RegistriesCreate(bool with_tab_stops);
 // Keys as the lists hold them: ids sign-extended, handles as their address.
 std::uint64_t RegistryKeyOfId(GadgetId id);
 std::uint64_t RegistryKeyOfWindow(HWND window);
+// The window a handle key stands for.
+HWND RegistryWindowOfKey(std::uint64_t key);

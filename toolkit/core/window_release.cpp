@@ -25,10 +25,6 @@ constexpr const char* kWindowProps[] = {PROP_TABSTOP_ENABLE, PROP_TABSTOP_CURREN
 
 constexpr int kClassNameRecord = 1;  // a class name is one text node
 
-HWND WindowOfKey(std::uint64_t key) {
-  return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(key));
-}
-
 // Whether WindowOpen registered the class (and so forgets it now); a class an application
 // registered itself with MainWindowProcAddress is not the toolkit's to unregister.
 bool ClassNameForget(const std::string& class_name) {
@@ -52,7 +48,7 @@ void EntriesRelease(HWND window) {
     return id.next != nullptr && id.next->key == key;
   });
   HandleListRemoveRecordsIf(ColourRegistryGet(), REGISTRY_TRIPLE, [key](const HandleNode& control) {
-    return control.key == key || !IsWindow(WindowOfKey(control.key));
+    return control.key == key || !IsWindow(RegistryWindowOfKey(control.key));
   });
 }
 

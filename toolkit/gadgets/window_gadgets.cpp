@@ -20,7 +20,7 @@ void WindowGadgetsRelease(HWND window) {
   std::vector<std::pair<GadgetId, HWND>> held;
   for (const HandleNode* id = registry->first; id != nullptr && id->next != nullptr;
        id = id->next->next) {
-    auto gadget = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(id->next->key));
+    HWND gadget = RegistryWindowOfKey(id->next->key);
     if (gadget == window || IsChild(window, gadget)) {
       held.emplace_back(static_cast<GadgetId>(id->key), gadget);
     }
