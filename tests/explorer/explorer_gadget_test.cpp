@@ -328,6 +328,14 @@ TEST_F(ExplorerGadget, PatternsCarryIntoFoldersFallBackToDotDotAndFailedMovesCha
   EXPECT_EQ(Column(list_), (Strings{"..", "keep.dat"}));
 }
 
+int cell_requests = 0;
+LRESULT CALLBACK CountCellRequests(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                   UINT_PTR, DWORD_PTR) {
+  if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lparam)->code == LVN_GETDISPINFOA)
+    ++cell_requests;
+  return DefSubclassProc(window, message, wparam, lparam);
+}
+
 TEST_F(ExplorerGadget, ViewModesSetStylesAndImageListsAndTwoOfThemDropThePattern) {
   SHFILEINFOA info = {};
   const auto large = SHGetFileInfoA("", 0, &info, sizeof info, SHGFI_SYSICONINDEX);
@@ -336,12 +344,17 @@ TEST_F(ExplorerGadget, ViewModesSetStylesAndImageListsAndTwoOfThemDropThePattern
   const struct { int64_t mode, result; DWORD view; } rows[] = {
       {0, -1, LVS_ICON}, {1, -1, LVS_REPORT}, {2, -1, LVS_SMALLICON}, {3, -1, LVS_LIST}, {4, 0, LVS_LIST}};
   // clang-format on
+  SetWindowSubclass(GadgetWindowOf(kMain), CountCellRequests, 0, 0);
   for (const auto& row : rows) {
+    UpdateWindow(list_);
     ExplorerPathSet(kMain, (kRoot + "*.txt").c_str());
     EXPECT_EQ(ExplorerViewModeSet(kMain, row.mode), row.result);
     EXPECT_EQ(GetWindowLongPtrA(list_, GWL_STYLE) & (LVS_TYPEMASK | kept), row.view | kept);
     EXPECT_EQ(SendMessageA(list_, LVM_GETIMAGELIST, LVSIL_NORMAL, 0), LRESULT(large));
     EXPECT_EQ(Column(list_).size(), row.mode == 2 || row.mode == 3 ? 16u : 4u);  // reloaded
+    cell_requests = 0;  // the new listing is painted: its cells are asked for
+    UpdateWindow(list_);
+    EXPECT_GT(cell_requests, 0) << row.mode;
   }
   EXPECT_EQ(ExplorerViewModeSet(0, 1), 0);
   // A list mode lists the folder again: its folders only, then its files with "..".

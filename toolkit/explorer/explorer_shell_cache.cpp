@@ -18,12 +18,15 @@ namespace {
 // files its answer is the extension's. So a file's answer is kept by extension, except for the
 // kinds that carry an icon of their own. A folder's icon is its own only when its desktop.ini
 // may apply, which Windows allows only for read-only or system folders; the others share one
-// kept answer. Those folders and ".." are always asked. A drive is asked once per listing of
-// the drives: a disconnected network drive or an empty optical drive makes every ask slow.
+// kept answer; those folders are always asked. ".." is asked by that name alone, which always
+// gives the same answer, so it is kept too (asking costs about a millisecond under Wine). A
+// drive is asked once per listing of the drives: a disconnected network drive or an empty
+// optical drive makes every ask slow.
 constexpr const char* kOwnIconExtensions[] = {"exe", "ico", "cur", "ani", "lnk",
                                               "url", "scr", "cpl", "msc"};
-// The key of the plain folders' shared icon: no extension of a file name holds a backslash.
+// The keys of the plain folders' shared icon and of "..": no extension holds a backslash.
 constexpr char kPlainFolderKey[] = "\\folder";
+constexpr char kDotDotKey[] = "\\..";
 constexpr DWORD kCustomisableFolder = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM;
 // Kept answers are dropped together when there are this many.
 constexpr std::size_t kMaxAnswers = 4096;
@@ -80,9 +83,11 @@ std::string ExplorerShellTypeName(const ExplorerEntry& entry, const std::string&
   });
 }
 
-// The plain folders' key for a folder whose desktop.ini cannot apply; nothing otherwise.
+// The plain folders' key for a folder whose desktop.ini cannot apply, the key of ".." for it;
+// nothing otherwise.
 std::optional<std::string> FolderKey(const ExplorerEntry& entry, const char* path) {
-  if (entry.kind != ENTRY_KIND_FOLDER || std::strcmp(path, EXPLORER_DOT_DOT) == 0) return {};
+  if (entry.kind != ENTRY_KIND_FOLDER) return {};
+  if (std::strcmp(path, EXPLORER_DOT_DOT) == 0) return std::string(kDotDotKey);
   const DWORD attributes = GetFileAttributesA(path);
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & kCustomisableFolder) != 0) return {};
   return std::string(kPlainFolderKey);
