@@ -71,6 +71,9 @@ TEST(ExplorerSort, EveryModeInBothDirectionsGivesTheDisplayOrder) {
       EXPECT_EQ(Shown(Names(gadget.list), expected), expected) << row.folder << ", " << row.mode;
     }
   }
+  TestGadget gadget;  // a listing replaced by a much smaller one gives its room back
+  for (const char* folder : {big, "x=1"}) Scan(folder), SortIntoGadget(&gadget);
+  EXPECT_EQ(gadget.list.entries.capacity(), 1u);
 }
 
 constexpr uint64_t MiB = 1ull << 20, GiB = 1ull << 30;

@@ -57,7 +57,7 @@ inline std::string Shown(const Strings& names, const std::string& expected) {
 
 // The ordering step of a scan: sort the scan list into the gadget's list, empty the scan list.
 inline void SortIntoGadget(TestGadget* gadget) {
-  ExplorerEntryListClear(&gadget->list);
+  ExplorerEntryListEmpty(&gadget->list);
   ExplorerEntriesSort(ExplorerScanListGet(), ExplorerEntryListCount(ExplorerScanListGet()));
   ExplorerEntriesRebuild(&gadget->list);
   ExplorerEntryListClear(ExplorerScanListGet());

@@ -152,6 +152,12 @@ void ExplorerEntryListClear(ExplorerEntryList* list) {
   list->keys.Clear();
 }
 
+void ExplorerEntryListEmpty(ExplorerEntryList* list) {
+  list->entries.clear();
+  list->texts.Clear();
+  list->keys.Clear();
+}
+
 int64_t ExplorerEntryListCount(const ExplorerEntryList* list) {
   return static_cast<int64_t>(list->entries.size());
 }
@@ -172,7 +178,14 @@ void ExplorerEntryListAppend(ExplorerEntryList* list, ExplorerEntryList* from) {
   if (from == list) return;
   const std::size_t first = list->entries.size();
   try {
-    list->entries.insert(list->entries.end(), from->entries.begin(), from->entries.end());
+    // The longer records stay where they are: a big listing is not copied into new memory,
+    // whose first touch costs more than the copy.
+    if (from->entries.size() > first) {
+      from->entries.insert(from->entries.begin(), list->entries.begin(), list->entries.end());
+      list->entries.swap(from->entries);
+    } else {
+      list->entries.insert(list->entries.end(), from->entries.begin(), from->entries.end());
+    }
   } catch (const std::bad_alloc&) {
     ExplorerEntryListClear(from);
     return;

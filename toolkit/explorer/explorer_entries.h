@@ -63,6 +63,8 @@ ExplorerEntry* ExplorerEntryAdd(ExplorerEntryList* list, std::string_view name, 
                                 int32_t sizeRaised, std::string_view modifiedKey);
 const ExplorerEntry* ExplorerEntryFind(const ExplorerEntryList* list, int64_t sequence);
 void ExplorerEntryListClear(ExplorerEntryList* list);
+// Empties the list but keeps the room of its records for the listing that replaces them.
+void ExplorerEntryListEmpty(ExplorerEntryList* list);
 // Number of entries in the list, 0 when empty.
 int64_t ExplorerEntryListCount(const ExplorerEntryList* list);
 // Sets the folder that the paths of the entries appended next start with.

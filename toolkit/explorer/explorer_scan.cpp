@@ -270,10 +270,9 @@ std::optional<int64_t> ExplorerScanTry(ExplorerGadgetData* gadget, std::string_v
     ExplorerEntryListFolderSet(scan_list, path);
     ExplorerEntryList files;
     ExplorerEntryListFolderSet(&files, path);
-    // A folder listed again (a header click) holds about as many entries as before.
-    const int64_t expected = ExplorerEntryListCount(gadget->entries);
-    ExplorerEntryListReserve(scan_list, expected);
-    ExplorerEntryListReserve(&files, expected);
+    // A folder listed again (a header click) holds about as many entries as before, nearly
+    // all of them files; the folders go in front of them at the end.
+    ExplorerEntryListReserve(&files, ExplorerEntryListCount(gadget->entries));
     for (bool short_names = false;; short_names = true) {
       HANDLE search = SearchOpen(search_text, &find_data, short_names);
       if (search == INVALID_HANDLE_VALUE && !short_names) {
@@ -282,7 +281,8 @@ std::optional<int64_t> ExplorerScanTry(ExplorerGadgetData* gadget, std::string_v
       }
       // The folder went away between the two searches: it lists as empty.
       if (search == INVALID_HANDLE_VALUE) break;
-      ExplorerEntryListClear(gadget->entries);
+      // Its records' room serves the rebuild of the new listing.
+      ExplorerEntryListEmpty(gadget->entries);
       const bool complete = FolderPass(search, gadget, path, short_names, &append, scan_list,
                                        with_files ? &files : nullptr);
       FindClose(search);

