@@ -403,9 +403,7 @@ TEST_F(WindowEvents, EachParkedMessageGivesItsCodeAndFields) {
 
 // A real click reports where it hit the client area.
 TEST_F(WindowEvents, ARealClickGivesItsClientPosition) {
-  POINT at = {37, 41};
-  ClientToScreen(window_, &at);
-  ASSERT_TRUE(HostClick(at.x, at.y));
+  ASSERT_TRUE(HostClick(37, 41, window_));
   PollUntil([](std::int32_t code) { return code == WM_LBUTTONDOWN; });
   EXPECT_EQ(std::tuple(EventMouseX(), EventMouseY(), EventSourceWindow()),
             std::tuple(37, 41, window_));

@@ -8,6 +8,7 @@
 
 #include "tests/explorer/explorer_list_view.h"
 #include "tests/explorer/explorer_test_support.h"
+#include "tests/support/program_steps.h"
 #include "toolkit/core/registries.h"
 #include "toolkit/explorer/explorer_present.h"
 #include "toolkit/explorer/explorer_scan.h"
@@ -24,21 +25,6 @@ const struct { std::string name; const char *size, *text; } kFiles[] = {
     {"s1024.bin", "1024", "1 KB"}, {"s1048575.bin", "1048575", "1023 KB"}, {"s1048576.bin", "1048576", "1.00 MB"},
     {"g1.bin", "1G", "1 GB"}, {"g15.bin", "1536M", "1.5 GB"}, {"g1075.bin", "11008M", "10.7 GB"}};
 // clang-format on
-
-// A timer closes each new message box: the first one with a real Enter when enter_closes.
-std::string box_seen;  // caption and text of the last box
-int boxes = 0, enter_closes = 0;
-void CALLBACK CloseBox(HWND, UINT, UINT_PTR, DWORD) {
-  static HWND last = nullptr;
-  char caption[64] = {}, text[64] = {};
-  HWND box = FindWindowA("#32770", nullptr);
-  if (box == last || GetDlgItemTextA(box, 0xFFFF, text, sizeof text) == 0) return;
-  GetWindowTextA(box, caption, sizeof caption);
-  box_seen = std::string(caption) + "|" + text;
-  last = box;
-  boxes++ == 0 && enter_closes ? HostKeys("Return")
-                               : SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-}
 
 // kRoot holds sub\ (inner.txt), Old.txt\ (keep.dat), New.txt\ (b.txt), denied\ and the files of
 // kFiles, sparse, all but the long name written at 05:03:09 on 1 February 2021.
@@ -68,7 +54,7 @@ class ExplorerGadget : public testing::Test {
     }
     ASSERT_TRUE(HostRun(make + " && touch -d 2000-01-01 tree/c.txt"));
     WindowOpen("explorer", 0, 0, 900, 760, WS_VISIBLE | WS_OVERLAPPEDWINDOW, 0, nullptr);
-    SetTimer(nullptr, 0, 20, CloseBox);
+    SetTimer(nullptr, 0, 20, BoxAnswer);  // answers every message box
   }
   static void TearDownTestSuite() {
     HostRun("rm -rf " + kUnixRoot + " " + scan_ + " " + at + "r:\\\"" + at + "s:\\\"" + at +
@@ -269,11 +255,12 @@ TEST_F(ExplorerGadget, TypeAheadFindsByPrefixAndEnterOpensTheChosenItemOnce) {
   }
   // The release of the Enter that closes the refusal's box must not open the item again.
   ExplorerProbeFunctionSet([](const ExplorerGadgetData*, std::string_view) { return 0; });
-  boxes = 0, enter_closes = 1;
+  boxes = 0, box_answer = 0;  // closed with a real Enter
   HostKeys("Return");
   EXPECT_TRUE(Until([&] { return boxes == 1 && FindWindowA("#32770", nullptr) == nullptr; }));
   EXPECT_TRUE(keys("key a", "a.txt"));
   ExplorerProbeFunctionSet(nullptr);
+  box_answer = IDOK;
   EXPECT_EQ(std::pair(boxes, ExplorerPathGet(kMain)), std::pair(1, kRoot));
 }
 
@@ -310,7 +297,7 @@ TEST_F(ExplorerGadget, PatternsCarryIntoFoldersFallBackToDotDotAndFailedMovesCha
   // that vanishes between the probe and the scan (a probe that says yes): the move fails too.
   for (static int32_t probe : {PROBE_ACCESS_DENIED, PROBE_OK}) {
     ExplorerProbeFunctionSet([](const ExplorerGadgetData*, std::string_view) { return probe; });
-    boxes = enter_closes = 0;
+    boxes = 0;
     EXPECT_EQ(ExplorerPathSet(kMain, (kRoot + "gone\\*.txt").c_str()), 0);
     EXPECT_EQ(std::pair(boxes, ExplorerPathGet(kMain)), std::pair(probe ? 0 : 1, kRoot));
     EXPECT_EQ(Column(list_), shown);

@@ -47,9 +47,9 @@ inline bool Until(const std::function<bool()>& done, DWORD timeout_ms = 5000) {
 }
 
 inline void Click(HWND window, RECT rect, int clicks) {
-  POINT at = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-  ClientToScreen(window, &at);
-  for (int k = 0; k < clicks; ++k) HostClick(at.x, at.y);  // two in a row make a double click
+  // Two in a row make a double click.
+  for (int k = 0; k < clicks; ++k)
+    HostClick((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2, window);
 }
 
 // Clicks the named item (twice: a double click); once the click has come back as the gadget's

@@ -18,6 +18,7 @@
 #include <vantrel/toolkit.h>
 
 #include "tests/support/image_pixels.h"
+#include "tests/support/program_steps.h"
 #include "tests/support/wine_host.h"
 #include "toolkit/core/registries.h"
 #include "toolkit/core/shortcut_table.h"
@@ -411,42 +412,29 @@ TEST_F(Keyboard, AHundredAndFiftyStopsAreAllVisited_RemoveAllEndsNavigationForGo
   EXPECT_EQ(GetFocus(), window);
 }
 
-// Closes the message box once it is shown, noting "caption|text".
-std::string box_texts;
-WPARAM box_button = IDOK;
-void CALLBACK BoxClose(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND box = FindWindowA("#32770", nullptr);
-  if (box == nullptr || !KillTimer(nullptr, timer)) return;
-  char texts[2][8] = {};
-  GetWindowTextA(box, texts[0], sizeof texts[0]);
-  GetWindowTextA(GetDlgItem(box, 0xFFFF), texts[1], sizeof texts[1]);
-  box_texts = std::string(texts[0]) + "|" + texts[1];
-  PostMessageA(box, WM_COMMAND, box_button, 0);
-}
-
 TEST_F(Keyboard, AMessageBoxShowsEmptyTextsAsASpace_GivesItsButton_AndTheFocusBack) {
   // clang-format off
   const struct { const char* title; const char* text; std::int64_t flags; HWND owner, focus; const char* shown; WPARAM button; } rows[] = {
       {"", "", 0, window_, At(1), " | ", IDOK}, {"T", "x", MB_OKCANCEL, nullptr, At(2), "T|x", IDCANCEL},
       {nullptr, nullptr, 0x100000000 | MB_YESNO, window_, nullptr, " | ", IDNO}};  // low 32 bits
   // clang-format on
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, BoxAnswer);
   for (const auto& row : rows) {
     SetForegroundWindow(window_);
     SetFocus(row.focus);
-    box_button = row.button;
-    SetTimer(nullptr, 0, 20, BoxClose);
+    box_answer = row.button;
     EXPECT_EQ(MessageShow(row.title, row.text, row.flags, row.owner), std::int64_t(row.button));
-    EXPECT_EQ(std::pair(box_texts, GetFocus()), std::pair(std::string(row.shown), row.focus));
+    EXPECT_EQ(std::pair(box_seen, GetFocus()), std::pair(std::string(row.shown), row.focus));
   }
+  KillTimer(nullptr, timer);
 }
 
 TEST_F(Keyboard, TheGadgetLastReachedByTabGetsTheFocusBackOnReactivation) {
   HWND other = Open(400);
   ASSERT_EQ(Press(At(1), "Tab"), TABSTOP_NEXT);
   for (HWND window : {other, window_}) {
-    POINT client = {0, 0};
-    ClientToScreen(window, &client);  // a real click on the caption activates the window
-    ASSERT_TRUE(HostClick(client.x + 40, client.y - GetSystemMetrics(SM_CYCAPTION) / 2));
+    // A real click on the caption activates the window.
+    ASSERT_TRUE(HostClick(40, -GetSystemMetrics(SM_CYCAPTION) / 2, window));
     PollUntil([window](std::int32_t) { return GetForegroundWindow() == window; });
   }
   EXPECT_EQ(GetFocus(), At(2));

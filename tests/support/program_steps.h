@@ -1,4 +1,5 @@
-// Driving a running program from outside with real input: the demo and the package consumer.
+// Driving a running program from outside with real input (the demo and the package consumer), and
+// answering message boxes, another program's or the test's own.
 #pragma once
 
 #include <windows.h>
@@ -29,6 +30,30 @@ inline HWND ShownWindowOf(HWND window, const char* class_name) {
     if (owner == process && IsWindowVisible(shown)) return shown;
   }
   return nullptr;
+}
+
+// A message box's caption and text as "caption|text".
+inline std::string BoxTexts(HWND box) {
+  char caption[64] = {}, text[64] = {};
+  GetWindowTextA(box, caption, sizeof caption);
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  return std::string(caption) + "|" + text;
+}
+
+// A timer routine for the test's own thread, whose message boxes run the timer: each new box is
+// noted in box_seen, counted, and closed with the button box_answer, or with a real Enter when
+// that is 0.
+inline std::string box_seen;
+inline int boxes = 0;
+inline WPARAM box_answer = IDOK;
+inline void CALLBACK BoxAnswer(HWND, UINT, UINT_PTR, DWORD) {
+  static HWND last = nullptr;
+  HWND box = FindWindowA("#32770", nullptr);
+  if (box == nullptr || box == last) return;
+  last = box;
+  box_seen = BoxTexts(box);
+  ++boxes;
+  box_answer ? PostMessageA(box, WM_COMMAND, box_answer, 0) : HostKeys("Return");
 }
 
 // Clicks a control at its centre.

@@ -31,8 +31,11 @@ bool HostRun(const std::string& command, DWORD timeout_ms) {
   return false;
 }
 
-bool HostClick(int x, int y) {
-  return HostRun("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 1");
+bool HostClick(int x, int y, HWND client) {
+  POINT at = {x, y};
+  if (client != nullptr) ClientToScreen(client, &at);
+  return HostRun("xdotool mousemove " + std::to_string(at.x) + " " + std::to_string(at.y) +
+                 " click 1");
 }
 
 bool HostKeys(const std::string& keys) {

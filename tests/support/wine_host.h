@@ -12,8 +12,9 @@
 // (Wine cannot wait on a Unix process, so completion is signalled through a file).
 bool HostRun(const std::string& command, DWORD timeout_ms = 10000);
 
-// Real X11 input through xdotool; screen coordinates equal X root ones on Wine's desktop.
-bool HostClick(int x, int y);
+// Real X11 input through xdotool; screen coordinates equal X root ones on Wine's desktop. A click
+// is placed in the client coordinates of `client` when one is given.
+bool HostClick(int x, int y, HWND client = nullptr);
 bool HostKeys(const std::string& keys);
 
 // The centre of a window in screen coordinates.
