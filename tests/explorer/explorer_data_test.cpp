@@ -29,37 +29,32 @@ TEST(ExplorerEntryList, FindsOnlyNumbersOfTheListAndCutsLongTexts) {
     EXPECT_EQ(ExplorerEntryFind(&list, at), nullptr) << at;
 }
 
-// Fills the scan list as a scan does from "name/" (a folder) and "name=size" (a file), each with
-// an optional "@key" date key, compared as text; drives ("C:\=500") carry no texts.
+// Fills the scan list as a scan does from "name/" (a folder) and "name=size" (a file); drives
+// ("C:\=500") carry no texts.
 void Scan(const std::string& folder) {
   std::istringstream items(folder);
   for (std::string item; items >> item;) {
-    const size_t size = item.find('='), key = item.find('@');
-    const std::string name = item.substr(0, std::min({size, key, item.find('/')}));
+    const size_t size = item.find('=');
+    const std::string name = item.substr(0, std::min(size, item.find('/')));
     const bool drive = name[1] == ':', file = size != item.npos;
     ExplorerEntryAdd(ExplorerScanListGet(), name, file ? std::stoull(item.substr(size + 1)) : 0,
                      drive ? name : "C:\\d\\" + name, drive ? "" : "01.01.2020 00:00:00",
-                     file ? F : D, 0, key == item.npos ? "2020" : item.substr(key + 1));
+                     file ? F : D, 0, "2020");
   }
 }
 
 TEST(ExplorerSort, EveryModeInBothDirectionsGivesTheDisplayOrder) {
-  // Bytes above 127 come after every ASCII byte in both text keys; sizes are 64-bit unsigned.
-  // Lists without "..", empty ones and columns outside the four are left to the fuzz target.
+  // Bytes above 127 come after every ASCII byte in the type key. The name column and columns
+  // outside the four (the scan's order), date keys (bytes above 127 too), sizes beyond 32 and 63
+  // bits, lists without "..", and empty ones are left to the fuzz target: here what it cannot
+  // see, the type key made from the name and an empty file's size counting as one byte.
   const char* const typed = "../ Sub.TXT/ b.txt=1 a.c=1 Makefile=1 x.TXT=1 photo.JPG=1 q\xE9zz=1";
-  const char* const dated =
-      "../@2001 old/@1999.12.31 new.txt=3@2021.02.01_05:03:09 mid.txt=3@2009.07.14_05:32:31 "
-      "noon.txt=3@2009.07.14_12:00:00 odd.txt=3@\xC0";
-  const char* const big = "../ A/ four=4294967296 huge=9223372036854775808 ten=10";
   const char* const sized = "../ A/ B/ zero.dat=0 ten.dat=10 five.dat=5";
   const char* const drives = "C:\\=500 D:\\=0 E:\\=7000 F:\\=20";  // D: is unreadable: one byte
   // clang-format off
   const struct { const char* folder; int64_t mode; const char *ascending, *descending; } rows[] = {
-      {sized, EXPLORER_SORT_NAME, ".. five.dat ten.dat zero.dat B A", ".. A B zero.dat ten.dat five.dat"},
       {sized, EXPLORER_SORT_SIZE, ".. A|B zero.dat five.dat ten.dat", ".. ten.dat five.dat zero.dat A|B"},
       {typed, EXPLORER_SORT_TYPE, ".. Sub.TXT a.c Makefile photo.JPG b.txt|x.TXT q\xE9zz", ".. q\xE9zz b.txt|x.TXT photo.JPG Makefile a.c Sub.TXT"},
-      {dated, EXPLORER_SORT_MODIFIED, ".. old mid.txt noon.txt new.txt odd.txt", ".. odd.txt new.txt noon.txt mid.txt old"},
-      {big, EXPLORER_SORT_SIZE, ".. A ten four huge", ".. huge four ten A"},
       {drives, EXPLORER_SORT_SIZE, "D:\\ F:\\ C:\\ E:\\", "E:\\ C:\\ F:\\ D:\\"}};
   // clang-format on
   for (const auto& row : rows) {
