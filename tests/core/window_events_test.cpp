@@ -73,11 +73,13 @@ class WindowEvents : public testing::Test {
     window_ = WindowOpen("core", 50, 50, 400, 300, WS_VISIBLE | WS_OVERLAPPEDWINDOW, 0, nullptr);
   }
   void SetUp() override { ASSERT_NE(window_, nullptr) << "no display?"; }
-  HWND Make(const char* class_name, DWORD style, GadgetId id, int y = 10, int height = 30) {
+  // A control with that control id, registered under it or under `gadget`.
+  HWND Make(const char* class_name, DWORD style, GadgetId id, int y = 10, int height = 30,
+            GadgetId gadget = -1) {
     HWND control =
         CreateWindowExA(0, class_name, "", WS_CHILD | WS_VISIBLE | style, 10, y, 200, height,
                         window_, reinterpret_cast<HMENU>(id), GetModuleHandleA(nullptr), nullptr);
-    GadgetRegister(id, control);
+    GadgetRegister(gadget < 0 ? id : gadget, control);
     return control;
   }
   static inline HWND window_ = nullptr;
@@ -187,7 +189,8 @@ TEST_F(WindowEvents, SizeLimitsApplyWhileTheFlagIsOneAndOnlyThoseSet_AFrameClien
   const struct { std::intptr_t flag; SIZE asked, got; const char* removed = nullptr; } rows[] = {  // flag -1: no property yet
       {-1, {150, 120}, {150, 120}}, {1, {150, 120}, {260, 220}}, {1, {600, 500}, {420, 350}},
       {2, {150, 120}, {150, 120}}, {0, {600, 500}, {600, 500}}, {1, {600, 500}, {600, 350}, PROP_MAXIMAL_WIDTH},
-      {1, {600, 500}, {600, 500}, PROP_MAXIMAL_HEIGHT}, {1, {160, 120}, {160, 220}, PROP_MINIMAL_WIDTH}};
+      {1, {600, 500}, {600, 500}, PROP_MAXIMAL_HEIGHT}, {1, {160, 120}, {160, 220}, PROP_MINIMAL_WIDTH},
+      {0, {400, 300}, {400, 300}}};  // back to the size the other tests expect
   // clang-format on
   for (const auto& row : rows) {
     if (row.flag >= 0) SetPropA(window_, PROP_MINMAX_FLAG, reinterpret_cast<HANDLE>(row.flag));
@@ -203,10 +206,7 @@ TEST_F(WindowEvents, SizeLimitsApplyWhileTheFlagIsOneAndOnlyThoseSet_AFrameClien
               std::tuple(row.got.cx, row.got.cy, row.flag == 2, outer.right * 10000 + outer.bottom))
         << row.flag;
   }
-  SetPropA(window_, PROP_MINMAX_FLAG, nullptr);
-  FrameClientSet(nullptr);
   DestroyWindow(client);
-  SetWindowPos(window_, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
 }
 
 // Only a scroll-bar control moves its bar, and the window's own bar moves only for messages
@@ -254,9 +254,7 @@ TEST_F(WindowEvents, CommandsAndScrollsFromControlsDependOnTheirKind) {
   // clang-format on
   for (const auto& row : rows) {
     SCOPED_TRACE(row.class_name);
-    HWND control = CreateWindowExA(0, row.class_name, "", WS_CHILD | WS_VISIBLE | row.style, 5, 5,
-                                   60, 20, window_, reinterpret_cast<HMENU>(7), nullptr, nullptr);
-    GadgetRegister(70, control);
+    HWND control = Make(row.class_name, row.style, 7, 10, 30, 70);
     SetFocus(row.focused ? control : window_);
     PollDrain();
     const std::int64_t last = EventLastGadgetId();
