@@ -48,12 +48,6 @@ namespace {
 constexpr COLORREF kGreen = 0x00C000, kYellow = 0x00FFFF, kBlue = 0xFF0000, kRed = 0x0000FF;
 constexpr COLORREF kBack = 0x112233, kFront = 0x445566;
 
-// Runs first: this program has opened no window yet.
-TEST(ColoursBeforeAnyWindow, AreNeitherStoredNorRead) {
-  GadgetColourSet(1, kRed, kRed, COLOUR_BOTH);
-  EXPECT_EQ(GadgetColourGet(1, COLOUR_GET_GADGET_BACKGROUND), 0);
-}
-
 using Sent = std::tuple<UINT, WPARAM, LPARAM>;  // message, wParam, lParam
 std::vector<Sent> sent;
 
@@ -70,6 +64,9 @@ class WindowEvents : public testing::Test {
   static void SetUpTestSuite() {
     InitCommonControls();
     LoadLibraryA("riched20.dll");
+    // Colours before the program's first window are neither stored nor read.
+    GadgetColourSet(1, kRed, kRed, COLOUR_BOTH);
+    EXPECT_EQ(GadgetColourGet(1, COLOUR_GET_GADGET_BACKGROUND), 0);
     window_ = WindowOpen("core", 50, 50, 400, 300, WS_VISIBLE | WS_OVERLAPPEDWINDOW, 0, nullptr);
   }
   void SetUp() override { ASSERT_NE(window_, nullptr) << "no display?"; }
