@@ -359,8 +359,9 @@ TEST_F(WindowEvents, ShortcutsOfTheWindowOrItsTopmostAncestorLastMatchWinning) {
   DestroyWindow(child);
 }
 
-// Each message parked as the window procedure parks it; rows in order (the detail is kept).
-TEST_F(WindowEvents, EachParkedMessageGivesItsCodeAndFields) {
+// Each message parked as the window procedure parks it; rows in order (the detail is kept). Then a
+// real click.
+TEST_F(WindowEvents, EachParkedMessageAndARealClickGiveTheirCodeAndFields) {
   const auto l = [](int low, int high) { return static_cast<LPARAM>(MAKELPARAM(low, high)); };
   GadgetRegister(71, window_);  // stands in for a list box
   const auto self = reinterpret_cast<LPARAM>(window_);
@@ -394,10 +395,7 @@ TEST_F(WindowEvents, EachParkedMessageGivesItsCodeAndFields) {
                    row.wparam == tree ? 8 : 0));
   }
   GadgetUnregister(71);
-}
-
-// A real click reports where it hit the client area.
-TEST_F(WindowEvents, ARealClickGivesItsClientPosition) {
+  // A real click, parked by the window procedure, reports where it hit the client area.
   ASSERT_TRUE(HostClick(37, 41, window_));
   PollUntil([](std::int32_t code) { return code == WM_LBUTTONDOWN; });
   EXPECT_EQ(std::tuple(EventMouseX(), EventMouseY(), EventSourceWindow()),
