@@ -408,7 +408,8 @@ TEST_F(Keyboard, AHundredAndFiftyStopsAreAllVisited_RemoveAllEndsNavigationForGo
   EXPECT_EQ(GetFocus(), window);
 }
 
-TEST_F(Keyboard, AMessageBoxShowsEmptyTextsAsASpace_GivesItsButton_AndTheFocusBack) {
+// A message box shows empty texts as a space, gives the button that closed it and the focus back.
+TEST_F(Keyboard, AMessageBoxGivesItsButtonAndTheFocusBack_AsReactivationDoes) {
   // clang-format off
   const struct { const char* title; const char* text; std::int64_t flags; HWND owner, focus; const char* shown; WPARAM button; } rows[] = {
       {"", "", 0, window_, At(1), " | ", IDOK}, {"T", "x", MB_OKCANCEL, nullptr, At(2), "T|x", IDCANCEL},
@@ -423,9 +424,7 @@ TEST_F(Keyboard, AMessageBoxShowsEmptyTextsAsASpace_GivesItsButton_AndTheFocusBa
     EXPECT_EQ(std::pair(box_seen, GetFocus()), std::pair(std::string(row.shown), row.focus));
   }
   KillTimer(nullptr, timer);
-}
-
-TEST_F(Keyboard, TheGadgetLastReachedByTabGetsTheFocusBackOnReactivation) {
+  // The gadget last reached by Tab gets the focus back when its window is activated again.
   HWND other = Open(400);
   ASSERT_EQ(Press(At(1), "Tab"), TABSTOP_NEXT);
   for (HWND window : {other, window_}) {
