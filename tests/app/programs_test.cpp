@@ -21,20 +21,16 @@ namespace {
 
 const std::string kDemo = "Z:" VANTREL_DEMO_DIR, kGallery = "Z:" VANTREL_GALLERY_DIR;
 
-// Starts `folder`/`program` in that folder, its stdout into the file `output` there when given.
-// Letting go of the handle ends the program if a check stops the test early; it fails harmlessly
-// after.
-std::shared_ptr<void> Start(const std::string& folder, const char* program,
-                            const char* output = nullptr) {
-  std::string command = folder + "/" + program;
+// Starts `folder`/`program` in that folder, its stdout into `program`-test.out there. Letting go
+// of the handle ends the program if a check stops the test early; it fails harmlessly after.
+std::shared_ptr<void> Start(const std::string& folder, const std::string& program) {
+  std::string command = folder + "/" + program + ".exe";
   SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  startup.dwFlags = output != nullptr ? STARTF_USESTDHANDLES : 0;
-  startup.hStdOutput = output == nullptr
-                           ? nullptr
-                           : CreateFileA((folder + "/" + output).c_str(), GENERIC_WRITE,
-                                         FILE_SHARE_READ, &inherited, CREATE_ALWAYS, 0, nullptr);
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = CreateFileA((folder + "/" + program + "-test.out").c_str(), GENERIC_WRITE,
+                                   FILE_SHARE_READ, &inherited, CREATE_ALWAYS, 0, nullptr);
   PROCESS_INFORMATION process = {};
   EXPECT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
                              folder.c_str(), &startup, &process));
@@ -51,7 +47,7 @@ std::vector<LONG> Place(HWND window, HWND relative_to = nullptr) {
 
 // One run of the demo: what it shows, then real clicks, then closing it.
 TEST(Demo, PicturesInPlace_ThePngFlattenedOnScreen_ClicksNameEachPicture_AltF4EndsWithZero) {
-  const std::shared_ptr<void> process = Start(kDemo, "demo.exe");
+  const std::shared_ptr<void> process = Start(kDemo, "demo");
   HWND window = WaitFor([] { return FindWindowA(nullptr, "1"); });
   ASSERT_NE(window, nullptr) << "the demo's window did not appear";
   Sleep(300);  // let it paint and settle before real input arrives
@@ -98,7 +94,7 @@ bool Printed(const std::string& line_start) {
 }
 
 TEST(Gallery, RealInputComesBackAsItsPrintedEvents) {
-  const std::shared_ptr<void> process = Start(kGallery, "gallery.exe", "gallery-test.out");
+  const std::shared_ptr<void> process = Start(kGallery, "gallery");
   ASSERT_TRUE(Printed("event 5 "));  // shown and laid out
   HWND window = FindWindowA(nullptr, "Vantrel gallery");
   const auto rect = [window](int id) { return Place(GetDlgItem(window, id)); };
