@@ -70,10 +70,9 @@ inline std::string Open(GadgetId id, const std::string& name, int clicks = 2) {
 // The shell's answers for the path, as the row's Type cell (for a file or drive) and icon.
 inline void ExpectShellCells(HWND list, int row, const std::string& path, bool typed) {
   SHFILEINFOA shell = {};
-  SHGetFileInfoA(path.c_str(), 0, &shell, sizeof shell, SHGFI_TYPENAME);
+  SHGetFileInfoA(path.c_str(), 0, &shell, sizeof shell, SHGFI_TYPENAME | SHGFI_SYSICONINDEX);
   EXPECT_TRUE(!typed || shell.szTypeName[0]) << path;  // else the shell did not find it
   EXPECT_EQ(Cell(list, row, 2), path == ".." ? " " : typed ? shell.szTypeName : "") << path;
-  SHGetFileInfoA(path.c_str(), 0, &shell, sizeof shell, SHGFI_SYSICONINDEX);
   LVITEMA icon = {LVIF_IMAGE, row, 0, 0, 0, nullptr, 0, 0, 0, 0, 0, 0, nullptr, nullptr, 0};
   // Files of a type without icon have 0.
   EXPECT_TRUE(ListView_GetItem(list, &icon) && icon.iImage == shell.iIcon &&
