@@ -72,10 +72,8 @@ class GadgetRelease : public testing::Test {
     InitCommonControls();
     // 0x1000 asks for the tab-stop registry, so that its clean-up is checked too.
     window_ = WindowOpen("release", 0, 0, 400, 300, WS_OVERLAPPEDWINDOW | 0x1000, 0, nullptr);
-    WNDCLASSA test_class = {};
-    test_class.lpfnWndProc = DefWindowProcA;
-    test_class.lpszClassName = "ExplorerGadget";
-    RegisterClassA(&test_class);
+    const WNDCLASSA explorer = {0, DefWindowProcA, 0, 0, nullptr, {}, {}, {}, {}, "ExplorerGadget"};
+    RegisterClassA(&explorer);
   }
   void TearDown() override {  // nothing of any gadget may be left in a registry
     for (HandleList* registry : {GadgetRegistryGet(), ColourRegistryGet(), TabStopRegistryGet()})
