@@ -67,7 +67,7 @@ TEST(ExplorerSort, EveryModeInBothDirectionsGivesTheDisplayOrder) {
     }
   }
   TestGadget gadget;  // a listing replaced by a much smaller one gives its room back
-  for (const char* folder : {big, "x=1"}) Scan(folder), SortIntoGadget(&gadget);
+  for (const char* folder : {sized, "x=1"}) Scan(folder), SortIntoGadget(&gadget);
   EXPECT_EQ(gadget.list.entries.capacity(), 1u);
 }
 
