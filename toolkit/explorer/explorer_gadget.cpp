@@ -114,7 +114,9 @@ bool OnNotify(HWND window, WPARAM wparam, LPARAM lparam, LRESULT* result) {
   // Only the explorer's own list view speaks for it.
   HWND owner = GetParent(header->hwndFrom);
   if (owner == window) {
-    if (ExplorerGadgetData* record = ExplorerRecordOfWindow(window)) ExplorerCurrentSet(record);
+    ExplorerGadgetData* record = ExplorerRecordOfWindow(window);
+    if (record != nullptr && record->choiceClearing) return false;
+    if (record != nullptr) ExplorerCurrentSet(record);
   }
   const std::optional<LRESULT> answer = ExplorerPresentNotify(header);
   header->idFrom = static_cast<UINT_PTR>(static_cast<INT_PTR>(GadgetIdOf(owner)));

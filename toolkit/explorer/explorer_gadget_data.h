@@ -20,7 +20,8 @@ struct ExplorerGadgetData {
   int64_t listMode = EXPLORER_LIST_ALL;
   ExplorerOptions* options = nullptr;
   ExplorerEntryList* entries = nullptr;
-  bool ownsOptions = false;  // options is the gadget's own default record, freed with it
+  bool ownsOptions = false;     // options is the gadget's own default record, freed with it
+  bool choiceClearing = false;  // a reload is clearing the list's choice: no news to pass on
 };
 
 ExplorerGadgetData* ExplorerCurrentGet();

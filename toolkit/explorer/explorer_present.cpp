@@ -38,12 +38,29 @@ bool EndsWithDotDot(const char* name) {
   return length >= 2 && std::strcmp(name + length - 2, EXPLORER_DOT_DOT) == 0;
 }
 
-// Shows a new listing of `count` rows: nothing chosen, at the top, repainted as a whole. Each
-// of the two messages updates the scroll bars, the costliest part of a reload (10 to 20 ms under
-// Wine); with redrawing off that happens once, when it comes back on. A hidden list is left
-// as it is: on Windows turning redrawing back on shows a window (Wine's list view keeps its
-// visibility).
-void ListShow(HWND list, std::int64_t count) {
+// Clears the choice, one item at a time, for lists with this many chosen at most; a bigger
+// choice goes with the list view's own reset, which costs no more than reading its items.
+constexpr int kFewChosen = 8;
+
+// Shows a new listing of `count` rows: nothing chosen, at the top, repainted as a whole. The
+// list view's update of its scroll bars is the costliest part of a reload (10 to 20 ms under
+// Wine), so a listing of as many rows as before (a header click) keeps the rows and clears
+// only what was chosen, which is no news for the application. Otherwise the list view's reset
+// and the new count each update the bars; with redrawing off that happens once, when it comes
+// back on. A hidden list stays so: on Windows turning redrawing back on shows a window.
+void ListShow(HWND list, ExplorerGadgetData* gadget, std::int64_t count) {
+  if (count == ListView_GetItemCount(list) && ListView_GetSelectedCount(list) <= kFewChosen) {
+    gadget->choiceClearing = true;
+    for (int item; (item = ListView_GetNextItem(list, -1, LVNI_SELECTED)) >= 0;)
+      ListView_SetItemState(list, item, 0, LVIS_SELECTED);
+    const int focused = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
+    if (focused >= 0) ListView_SetItemState(list, focused, 0, LVIS_FOCUSED);
+    gadget->choiceClearing = false;
+    ListView_SetSelectionMark(list, -1);
+    ListView_EnsureVisible(list, 0, FALSE);
+    InvalidateRect(list, nullptr, TRUE);
+    return;
+  }
   const bool visible = (GetWindowLongPtrA(list, GWL_STYLE) & WS_VISIBLE) != 0;
   if (visible) SendMessageA(list, WM_SETREDRAW, FALSE, 0);
   SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
@@ -58,7 +75,7 @@ void ListShow(HWND list, std::int64_t count) {
 bool ListReload(HWND list, ExplorerGadgetData* gadget, std::string_view path) {
   const std::optional<std::int64_t> count = ExplorerScanTry(gadget, path);
   if (!count.has_value()) return false;
-  ListShow(list, *count);
+  ListShow(list, gadget, *count);
   return true;
 }
 
@@ -138,7 +155,7 @@ std::int32_t NotFoundFallback(ExplorerGadgetData* gadget, const std::string& tar
   gadget->path = folder;
   gadget->pattern = kNotFoundPattern;
   ExplorerFirstOnlySet(EXPLORER_FIRST_ONLY_ON);
-  ListShow(gadget->listView, ExplorerScan(gadget, folder + kNotFoundPattern));
+  ListShow(gadget->listView, gadget, ExplorerScan(gadget, folder + kNotFoundPattern));
   gadget->pattern = kAllNamesPattern;
   // The path carries the pattern in force, so that a later sort searches a real pattern.
   gadget->path = folder + kAllNamesPattern;
