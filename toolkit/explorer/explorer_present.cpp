@@ -38,36 +38,45 @@ bool EndsWithDotDot(const char* name) {
   return length >= 2 && std::strcmp(name + length - 2, EXPLORER_DOT_DOT) == 0;
 }
 
-// Clears the choice, one item at a time, for lists with this many chosen at most; a bigger
-// choice goes with the list view's own reset, which costs no more than reading its items.
+// A choice of this many items at most is cleared item by item; a bigger one goes with the
+// list view's own reset, whose cost does not grow with the choice.
 constexpr int kFewChosen = 8;
 
-// Shows a new listing of `count` rows: nothing chosen, at the top, repainted as a whole. The
-// list view's update of its scroll bars is the costliest part of a reload (10 to 20 ms under
-// Wine), so a listing of as many rows as before (a header click) keeps the rows and clears
-// only what was chosen, which is no news for the application. Otherwise the list view's reset
-// and the new count each update the bars; with redrawing off that happens once, when it comes
-// back on. A hidden list stays so: on Windows turning redrawing back on shows a window.
-void ListShow(HWND list, ExplorerGadgetData* gadget, std::int64_t count) {
-  if (count == ListView_GetItemCount(list) && ListView_GetSelectedCount(list) <= kFewChosen) {
-    gadget->choiceClearing = true;
-    for (int item; (item = ListView_GetNextItem(list, -1, LVNI_SELECTED)) >= 0;)
-      ListView_SetItemState(list, item, 0, LVIS_SELECTED);
-    const int focused = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
-    if (focused >= 0) ListView_SetItemState(list, focused, 0, LVIS_FOCUSED);
-    gadget->choiceClearing = false;
-    ListView_SetSelectionMark(list, -1);
-    ListView_EnsureVisible(list, 0, FALSE);
-    InvalidateRect(list, nullptr, TRUE);
-    return;
-  }
+// Nothing chosen and the top shown, the rows kept: the list view need not update its scroll
+// bars, the costliest part of a reload (10 to 20 ms under Wine). The changes are the gadget's
+// own, no news for the application.
+void ChoiceClearQuietly(HWND list, ExplorerGadgetData* gadget) {
+  gadget->choiceClearing = true;
+  for (int item; (item = ListView_GetNextItem(list, -1, LVNI_SELECTED)) >= 0;)
+    ListView_SetItemState(list, item, 0, LVIS_SELECTED);
+  const int focused = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
+  if (focused >= 0) ListView_SetItemState(list, focused, 0, LVIS_FOCUSED);
+  gadget->choiceClearing = false;
+  ListView_SetSelectionMark(list, -1);
+  ListView_EnsureVisible(list, 0, FALSE);
+}
+
+// The list view reset to `count` rows. Both messages update the scroll bars; with redrawing
+// off that happens once, when it comes back on. A hidden list stays so: on Windows turning
+// redrawing back on shows a window (Wine's list view keeps its visibility).
+void ListReset(HWND list, std::int64_t count) {
   const bool visible = (GetWindowLongPtrA(list, GWL_STYLE) & WS_VISIBLE) != 0;
   if (visible) SendMessageA(list, WM_SETREDRAW, FALSE, 0);
   SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
   SendMessageA(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOINVALIDATEALL);
-  if (!visible) return;
-  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);  // Windows need not repaint when redrawing resumes
+  if (visible) SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+}
+
+// Shows a new listing of `count` rows: nothing chosen, at the top, repainted as a whole. A
+// listing of as many rows as before (a header click) keeps the rows.
+void ListShow(HWND list, ExplorerGadgetData* gadget, std::int64_t count) {
+  if (count == ListView_GetItemCount(list) && ListView_GetSelectedCount(list) <= kFewChosen) {
+    ChoiceClearQuietly(list, gadget);
+  } else {
+    ListReset(list, count);
+  }
+  // Windows need not repaint when redrawing resumes, nor when the choice goes.
+  InvalidateRect(list, nullptr, TRUE);
 }
 
 // Loads the list view anew from the search path. A folder that cannot be searched (gone since
