@@ -145,17 +145,16 @@ const ExplorerEntry* ExplorerEntryFind(const ExplorerEntryList* list, int64_t se
   return &list->entries[static_cast<std::size_t>(sequence - 1)];
 }
 
-void ExplorerEntryListClear(ExplorerEntryList* list) {
-  // The storage goes too: a list that once held a big folder keeps nothing of it.
-  std::vector<ExplorerEntry>().swap(list->entries);
-  list->texts.Clear();
-  list->keys.Clear();
-}
-
 void ExplorerEntryListEmpty(ExplorerEntryList* list) {
   list->entries.clear();
   list->texts.Clear();
   list->keys.Clear();
+}
+
+void ExplorerEntryListClear(ExplorerEntryList* list) {
+  ExplorerEntryListEmpty(list);
+  // The storage goes too: a list that once held a big folder keeps nothing of it.
+  std::vector<ExplorerEntry>().swap(list->entries);
 }
 
 int64_t ExplorerEntryListCount(const ExplorerEntryList* list) {

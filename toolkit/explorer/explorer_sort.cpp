@@ -130,6 +130,35 @@ bool IsDotDot(const ExplorerEntry* entry) {
   return std::strcmp(entry->name, EXPLORER_DOT_DOT) == 0;
 }
 
+// Moves the n sorted entries of `from`, with its texts, to the end of the list in display
+// order; false, with nothing moved, when the list has no room for them.
+bool SortedMove(ExplorerEntryList* list, ExplorerEntryList* from, int64_t n) {
+  try {
+    list->entries.reserve(list->entries.size() + static_cast<std::size_t>(n));
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  list->texts.TakeFrom(&from->texts);
+  list->folder = from->folder;
+  if (list->ascending == EXPLORER_ASCENDING) {
+    for (int64_t slot = 0; slot < n; ++slot) {
+      const ExplorerEntry* entry = sort_array[static_cast<std::size_t>(slot)];
+      RebuildMove(list, entry, entry->sizeRaised);
+    }
+  } else {
+    int64_t last = 0;
+    if (IsDotDot(sort_array[0])) {
+      RebuildMove(list, sort_array[0], 0);
+      last = 1;
+    }
+    for (int64_t slot = n - 1; slot >= last; --slot) {
+      const ExplorerEntry* entry = sort_array[static_cast<std::size_t>(slot)];
+      RebuildMove(list, entry, entry->sizeRaised);
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 void ExplorerSortRange(int64_t low, int64_t high, ExplorerSortKey key) {
@@ -198,39 +227,14 @@ void ExplorerEntriesSort(ExplorerEntryList* scanList, int64_t count) {
 void ExplorerEntriesRebuild(ExplorerEntryList* list) {
   const int64_t n = ExplorerSortArrayCount();
   ExplorerEntryList* from = sorted_list;
-  if (n == 0 || from == nullptr || from == list) {
-    RoomFit(list);
-    return;
-  }
-  try {
-    list->entries.reserve(list->entries.size() + static_cast<std::size_t>(n));
-  } catch (const std::bad_alloc&) {
-    return;  // nothing moved: the sorted list still owns every entry
-  }
-  list->texts.TakeFrom(&from->texts);
-  list->folder = from->folder;
-  if (list->ascending == EXPLORER_ASCENDING) {
-    for (int64_t slot = 0; slot < n; ++slot) {
-      const ExplorerEntry* entry = sort_array[static_cast<std::size_t>(slot)];
-      RebuildMove(list, entry, entry->sizeRaised);
-    }
-  } else {
-    int64_t last = 0;
-    if (IsDotDot(sort_array[0])) {
-      RebuildMove(list, sort_array[0], 0);
-      last = 1;
-    }
-    for (int64_t slot = n - 1; slot >= last; --slot) {
-      const ExplorerEntry* entry = sort_array[static_cast<std::size_t>(slot)];
-      RebuildMove(list, entry, entry->sizeRaised);
-    }
+  if (n > 0 && from != nullptr && from != list && SortedMove(list, from, n)) {
+    // The nodes are the list's now: the sorted list and the slots let go of them, so that no
+    // second rebuild can take them again.
+    ExplorerEntryListClear(from);
+    std::vector<ExplorerEntry*>().swap(sort_array);
+    sorted_list = nullptr;
   }
   RoomFit(list);
-  // The nodes are the list's now: the sorted list and the slots let go of them, so that no
-  // second rebuild can take them again.
-  ExplorerEntryListClear(from);
-  std::vector<ExplorerEntry*>().swap(sort_array);
-  sorted_list = nullptr;
 }
 
 int64_t ExplorerSortArrayCount() {
