@@ -10,6 +10,10 @@ bool HostRun(const std::string& command, DWORD timeout_ms) {
   static int counter = 0;
   const std::string done = "/tmp/vantrel-host-" + std::to_string(GetCurrentProcessId()) + "-" +
                            std::to_string(++counter);
+  const std::string done_windows = "Z:" + done;
+  // Wine hands out the same process ids run after run: a stopped run's command may have left
+  // this file, which must not pass for this command's status.
+  DeleteFileA(done_windows.c_str());
   std::string line = "/bin/sh -c \"" + command + "; echo $? > " + done + "\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
@@ -19,7 +23,6 @@ bool HostRun(const std::string& command, DWORD timeout_ms) {
     return false;
   // Wine starts a Unix program without filling in its handles: what it hands back is stack
   // garbage, once the test's own stdout handle, so nothing of it is closed.
-  const std::string done_windows = "Z:" + done;
   // No dispatching here: the test reads what the input caused through the event calls.
   for (const DWORD start = GetTickCount(); GetTickCount() - start < timeout_ms; Sleep(10)) {
     int status = -1;
