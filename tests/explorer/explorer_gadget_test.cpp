@@ -9,6 +9,7 @@
 #include "tests/explorer/explorer_test_support.h"
 #include "tests/support/program_steps.h"
 #include "toolkit/core/registries.h"
+#include "toolkit/explorer/explorer_folder_read.h"
 #include "toolkit/explorer/explorer_present.h"
 #include "toolkit/explorer/explorer_scan.h"
 
@@ -195,6 +196,38 @@ TEST_F(ExplorerGadget, ScanListsDotDotFoldersThenFilesByModePatternAndFirstOnly)
   // checked instead. No gadget: nothing to list into, and no read through null.
   EXPECT_EQ(ExplorerProbeResultOf(ERROR_ACCESS_DENIED), PROBE_ACCESS_DENIED);
   EXPECT_EQ(ExplorerScan(nullptr, root_) + ExplorerFolderProbe(nullptr, root_), -1);
+}
+
+// Through its handle a folder gives, record for record, what FindFirstFileA and FindNextFileA
+// give: across batches (1,500 names of 61 characters), at drive and share roots, with names of
+// 255 bytes or bytes above 127; a search the handle cannot serve gives their records or error.
+TEST_F(ExplorerGadget, FolderReadGivesTheRecordsAndErrorsOfTheSearchFunctions) {
+  ASSERT_TRUE(HostRun("mkdir -p " + scan_ + "/many && cd " + scan_ +
+                      "/many && for k in $(seq 1500); do : > $(printf n%060d $k); done"));
+  const auto records = [](const std::string& text, bool own) {
+    Strings out;
+    WIN32_FIND_DATAA r;
+    ExplorerFolderRead read;
+    HANDLE search = own ? INVALID_HANDLE_VALUE : FindFirstFileA(text.c_str(), &r);
+    bool more = own ? read.Open(text, false, &r) : search != INVALID_HANDLE_VALUE;
+    if (!more) out.push_back("error " + std::to_string(GetLastError()));
+    for (; more; more = own ? read.Next(&r) : FindNextFileA(search, &r) != 0) {
+      out.push_back(std::string(r.cFileName) + " " + std::to_string(r.dwFileAttributes) + " " +
+                    std::to_string(r.nFileSizeHigh) + ":" + std::to_string(r.nFileSizeLow) + " " +
+                    std::to_string(r.ftLastWriteTime.dwHighDateTime) + ":" +
+                    std::to_string(r.ftLastWriteTime.dwLowDateTime));
+    }
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+    return out;
+  };
+  const std::string scan = root_.substr(0, root_.size() - sizeof("tree"));
+  for (const std::string& text : Strings{scan + "many\\*.*", kRoot + "*.*", "R:\\*.*", "S:\\*.*",
+                                         "\\\\vantrelhost\\share\\*.*", root_ + "*.txt",
+                                         root_ + "nowhere\\*.*", root_ + "a.txt\\*.*"}) {
+    const Strings own = records(text, true);
+    EXPECT_GT(own.size(), text.find("many") != std::string::npos ? 1500u : 0u) << text;
+    EXPECT_EQ(own, records(text, false)) << text;
+  }
 }
 
 TEST_F(ExplorerGadget, DoubleClicksMoveUpDownAndAcrossDrivesInOneGadgetOfTwo) {

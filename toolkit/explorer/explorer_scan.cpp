@@ -4,11 +4,13 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "toolkit/core/code_page_text.h"
 #include "toolkit/explorer/explorer_constants.h"
 #include "toolkit/explorer/explorer_entries.h"
+#include "toolkit/explorer/explorer_folder_read.h"
 #include "toolkit/explorer/explorer_gadget_data.h"
 #include "toolkit/explorer/explorer_open_path.h"
 #include "toolkit/explorer/explorer_shell_cache.h"
@@ -99,34 +101,21 @@ uint64_t SizeOf(const WIN32_FIND_DATAA& record) {
 // it under Wine. Any later probe or scan closes a search that was not taken.
 struct ParkedSearch {
   std::string text;
-  HANDLE handle = INVALID_HANDLE_VALUE;
+  ExplorerFolderRead read;
   WIN32_FIND_DATAA first{};
 };
 ParkedSearch parked;
 
-void ParkedSearchClose() {
-  if (parked.handle != INVALID_HANDLE_VALUE) FindClose(parked.handle);
-  parked.handle = INVALID_HANDLE_VALUE;
-}
-
-// Searches ask for no short names (FindExInfoBasic), so that the system need not make one for
-// every long name, which costs Wine about a tenth of a pass; only a name the code page could
-// not hold needs its short name, and a search that meets one is made again with them.
-HANDLE SearchFirst(const std::string& text, WIN32_FIND_DATAA* record, bool short_names) {
-  return FindFirstFileExA(text.c_str(), short_names ? FindExInfoStandard : FindExInfoBasic, record,
-                          FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
-}
-
 // The search of the text with its first record in `record`: the parked one, or a new one.
-HANDLE SearchOpen(const std::string& text, WIN32_FIND_DATAA* record, bool short_names) {
-  if (!short_names && parked.handle != INVALID_HANDLE_VALUE && parked.text == text) {
+bool SearchOpen(const std::string& text, WIN32_FIND_DATAA* record, bool short_names,
+                ExplorerFolderRead* read) {
+  if (!short_names && parked.read.IsOpen() && parked.text == text) {
     *record = parked.first;
-    HANDLE taken = parked.handle;
-    parked.handle = INVALID_HANDLE_VALUE;
-    return taken;
+    *read = std::move(parked.read);
+    return true;
   }
-  ParkedSearchClose();
-  return SearchFirst(text, record, short_names);
+  parked.read.Close();
+  return read->Open(text, short_names, record);
 }
 
 // A name the code page could not hold comes with "?" for each such character, which no file
@@ -197,7 +186,7 @@ class ScanAppender {
 // to `files` when that is given; returns at its end. One pass serves both, since folders and
 // files come from the same search: a second pass would read a big folder twice. False when a
 // search without short names meets a name that needs one.
-bool FolderPass(HANDLE search, const ExplorerGadgetData* gadget, std::string_view path,
+bool FolderPass(ExplorerFolderRead* read, const ExplorerGadgetData* gadget, std::string_view path,
                 bool short_names, ScanAppender* append, ExplorerEntryList* folders,
                 ExplorerEntryList* files) {
   const bool share_root = ExplorerIsShareRoot(path, GetACP()) == EXPLORER_TRUE;
@@ -230,7 +219,7 @@ bool FolderPass(HANDLE search, const ExplorerGadgetData* gadget, std::string_vie
     }
     append->Record(folders, ENTRY_KIND_FOLDER);
     if (first_only == EXPLORER_FIRST_ONLY_ON) return true;
-  } while (FindNextFileA(search, &find_data));
+  } while (read->Next(&find_data));
   return true;
 }
 
@@ -258,7 +247,7 @@ std::optional<int64_t> ExplorerScanTry(ExplorerGadgetData* gadget, std::string_v
   ExplorerEntryListClear(scan_list);
   if (path.size() <= EXPLORER_DRIVE_LIST_PATH_MAX) {
     ExplorerEntryListClear(gadget->entries);
-    ParkedSearchClose();
+    parked.read.Close();
     // A drive's path is its root alone.
     ExplorerEntryListFolderSet(scan_list, "");
     DriveList(&append, scan_list);
@@ -274,18 +263,18 @@ std::optional<int64_t> ExplorerScanTry(ExplorerGadgetData* gadget, std::string_v
     // all of them files; the folders go in front of them at the end.
     ExplorerEntryListReserve(&files, ExplorerEntryListCount(gadget->entries));
     for (bool short_names = false;; short_names = true) {
-      HANDLE search = SearchOpen(search_text, &find_data, short_names);
-      if (search == INVALID_HANDLE_VALUE && !short_names) {
+      ExplorerFolderRead read;
+      const bool found = SearchOpen(search_text, &find_data, short_names, &read);
+      if (!found && !short_names) {
         first_only = EXPLORER_FIRST_ONLY_OFF;
         return std::nullopt;
       }
       // The folder went away between the two searches: it lists as empty.
-      if (search == INVALID_HANDLE_VALUE) break;
+      if (!found) break;
       // Its records' room serves the rebuild of the new listing.
       ExplorerEntryListEmpty(gadget->entries);
-      const bool complete = FolderPass(search, gadget, path, short_names, &append, scan_list,
+      const bool complete = FolderPass(&read, gadget, path, short_names, &append, scan_list,
                                        with_files ? &files : nullptr);
-      FindClose(search);
       if (complete) break;
       ExplorerEntryListClear(scan_list);
       ExplorerEntryListClear(&files);
@@ -320,10 +309,10 @@ int32_t ExplorerProbeResultOf(DWORD error) {
 int32_t ExplorerFolderProbe(const ExplorerGadgetData* gadget, std::string_view path) {
   if (gadget == nullptr) return PROBE_FAILED;
   ExplorerCriticalErrorsQuiet();
-  ParkedSearchClose();
   parked.text = SearchText(gadget, path);
-  parked.handle = SearchFirst(parked.text, &parked.first, false);
-  if (parked.handle == INVALID_HANDLE_VALUE) return ExplorerProbeResultOf(GetLastError());
+  if (!parked.read.Open(parked.text, false, &parked.first)) {
+    return ExplorerProbeResultOf(GetLastError());
+  }
   return PROBE_OK;
 }
 

@@ -1,0 +1,150 @@
+// One pass over the records of a folder's search, through the folder's handle where it can.
+#include "toolkit/explorer/explorer_folder_read.h"
+
+#include <cstring>
+#include <new>
+#include <string_view>
+#include <utility>
+
+#include "toolkit/core/code_page_text.h"
+#include "toolkit/explorer/explorer_constants.h"
+
+namespace {
+
+// A batch of this size holds some 600 records of a folder with short names.
+constexpr std::size_t kBatchBytes = 64 * 1024;
+constexpr wchar_t kDot[] = L".";
+constexpr wchar_t kDotDot[] = L"..";
+constexpr char kDriveColon = ':';
+
+FILETIME FileTimeOf(const LARGE_INTEGER& time) {
+  FILETIME converted;
+  converted.dwLowDateTime = time.LowPart;
+  converted.dwHighDateTime = static_cast<DWORD>(time.HighPart);
+  return converted;
+}
+
+bool EndsWithAllNames(std::string_view text) {
+  const std::string_view all = EXPLORER_ALL_NAMES;
+  return text.size() > all.size() && text.substr(text.size() - all.size()) == all &&
+         text[text.size() - all.size() - 1] == EXPLORER_PATH_SEPARATOR;
+}
+
+// A drive letter's root, such as C:\, where Wine's search functions leave out "." and "..".
+bool IsDriveRoot(std::string_view folder) {
+  return folder.size() == EXPLORER_DRIVE_ROOT_PATH_MAX && folder[1] == kDriveColon;
+}
+
+// The name in the file functions' code page, cut to whole characters within MAX_PATH - 1
+// bytes; a character the code page lacks becomes its default character, "?".
+void NameStore(const FILE_FULL_DIR_INFO& info, UINT code_page, char* out) {
+  const wchar_t* name = info.FileName;
+  const int length = static_cast<int>(info.FileNameLength / sizeof(wchar_t));
+  int stored = WideCharToMultiByte(code_page, 0, name, length, out, MAX_PATH - 1, nullptr, nullptr);
+  if (stored == 0 && length > 0) {
+    // Longer than the field: made whole, then cut at a character.
+    std::string whole(static_cast<std::size_t>(length) * TEXT_CHAR_BYTES_MAX, '\0');
+    whole.resize(static_cast<std::size_t>(
+        WideCharToMultiByte(code_page, 0, name, length, whole.data(),
+                            static_cast<int>(whole.size()), nullptr, nullptr)));
+    stored = static_cast<int>(TextFitLength(whole, MAX_PATH - 1, code_page));
+    std::memcpy(out, whole.data(), static_cast<std::size_t>(stored));
+  }
+  out[stored] = '\0';
+}
+
+}  // namespace
+
+ExplorerFolderRead& ExplorerFolderRead::operator=(ExplorerFolderRead&& other) noexcept {
+  if (this != &other) {
+    Close();
+    Swap(&other);
+  }
+  return *this;
+}
+
+void ExplorerFolderRead::Swap(ExplorerFolderRead* other) noexcept {
+  std::swap(search_, other->search_);
+  std::swap(folder_, other->folder_);
+  std::swap(batch_, other->batch_);
+  std::swap(position_, other->position_);
+  std::swap(batch_left_, other->batch_left_);
+  std::swap(drive_root_, other->drive_root_);
+  std::swap(code_page_, other->code_page_);
+}
+
+bool ExplorerFolderRead::Open(const std::string& text, bool short_names, WIN32_FIND_DATAA* record) {
+  Close();
+  if (!short_names && EndsWithAllNames(text) &&
+      FolderOpen(text.substr(0, text.size() - std::strlen(EXPLORER_ALL_NAMES))) && Next(record)) {
+    return true;
+  }
+  // The search function says what went wrong, or finds what the handle could not read.
+  Close();
+  search_ = FindFirstFileExA(text.c_str(), short_names ? FindExInfoStandard : FindExInfoBasic,
+                             record, FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+  return search_ != INVALID_HANDLE_VALUE;
+}
+
+bool ExplorerFolderRead::FolderOpen(const std::string& folder) {
+  // Shared every way, as a search shares it: no one else is kept from the folder.
+  folder_ = CreateFileA(folder.c_str(), FILE_LIST_DIRECTORY,
+                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (folder_ == INVALID_HANDLE_VALUE) return false;
+  // The names come in the code page that the A search functions use.
+  code_page_ = AreFileApisANSI() ? CP_ACP : CP_OEMCP;
+  drive_root_ = IsDriveRoot(folder);
+  try {
+    batch_.resize(kBatchBytes / sizeof(std::uint64_t));
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  return BatchRead(true);
+}
+
+bool ExplorerFolderRead::BatchRead(bool restart) {
+  batch_left_ = GetFileInformationByHandleEx(
+                    folder_, restart ? FileFullDirectoryRestartInfo : FileFullDirectoryInfo,
+                    batch_.data(), static_cast<DWORD>(batch_.size() * sizeof(batch_[0]))) != 0;
+  position_ = 0;
+  return batch_left_;
+}
+
+bool ExplorerFolderRead::Next(WIN32_FIND_DATAA* record) {
+  if (search_ != INVALID_HANDLE_VALUE) return FindNextFileA(search_, record) != 0;
+  while (folder_ != INVALID_HANDLE_VALUE && (batch_left_ || BatchRead(false))) {
+    if (RecordTake(record)) return true;
+  }
+  return false;
+}
+
+bool ExplorerFolderRead::RecordTake(WIN32_FIND_DATAA* record) {
+  const auto* info = reinterpret_cast<const FILE_FULL_DIR_INFO*>(
+      reinterpret_cast<const char*>(batch_.data()) + position_);
+  position_ += info->NextEntryOffset;
+  batch_left_ = info->NextEntryOffset != 0;
+  const std::wstring_view name(info->FileName, info->FileNameLength / sizeof(wchar_t));
+  // A search of a drive's root gives no "." or "..", which Wine's file system has there.
+  if (drive_root_ && (name == kDot || name == kDotDot)) return false;
+  record->dwFileAttributes = info->FileAttributes;
+  record->ftCreationTime = FileTimeOf(info->CreationTime);
+  record->ftLastAccessTime = FileTimeOf(info->LastAccessTime);
+  record->ftLastWriteTime = FileTimeOf(info->LastWriteTime);
+  record->nFileSizeHigh = static_cast<DWORD>(info->EndOfFile.HighPart);
+  record->nFileSizeLow = info->EndOfFile.LowPart;
+  // A search gives a reparse point's tag where the record has its extended attributes' size.
+  record->dwReserved0 =
+      (info->FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 ? info->EaSize : 0;
+  record->dwReserved1 = 0;
+  record->cAlternateFileName[0] = '\0';
+  NameStore(*info, code_page_, record->cFileName);
+  return true;
+}
+
+void ExplorerFolderRead::Close() {
+  if (search_ != INVALID_HANDLE_VALUE) FindClose(search_);
+  if (folder_ != INVALID_HANDLE_VALUE) CloseHandle(folder_);
+  search_ = folder_ = INVALID_HANDLE_VALUE;
+  batch_left_ = false;
+}
