@@ -230,6 +230,28 @@ TEST_F(ExplorerGadget, FolderReadGivesTheRecordsAndErrorsOfTheSearchFunctions) {
   }
 }
 
+// A window's gadgets are released on its WM_DESTROY, before the windows inside it go: news that
+// the list view still sends while going (as Windows' sends focus and deletion news) is no longer
+// served from the released record, which would stay the current one.
+TEST_F(ExplorerGadget, NewsFromAGoingListIsNotServedFromItsReleasedRecord) {
+  HWND suite_window = CurrentWindowGet();
+  HWND window = WindowOpen("going", 0, 0, 300, 200, WS_OVERLAPPEDWINDOW, 0, nullptr);
+  HWND gadget = ExplorerGadgetCreate(kSpare, 0, 0, 200, 100, kRoot.c_str(), nullptr);
+  static HWND list;
+  static WNDPROC previous;
+  list = ExplorerListViewOf(kSpare);
+  const auto going = [](HWND w, UINT message, WPARAM wparam, LPARAM lparam) -> LRESULT {
+    NMHDR news = {list, 0, static_cast<UINT>(NM_KILLFOCUS)};
+    if (message == WM_DESTROY) SendMessageA(w, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&news));
+    return CallWindowProcA(previous, w, message, wparam, lparam);
+  };
+  previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+      gadget, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(static_cast<WNDPROC>(going))));
+  DestroyWindow(window);
+  EXPECT_EQ(ExplorerCurrentGet(), nullptr);
+  CurrentWindowSet(suite_window);
+}
+
 TEST_F(ExplorerGadget, DoubleClicksMoveUpDownAndAcrossDrivesInOneGadgetOfTwo) {
   ExplorerGadgetCreate(kOther, 10, 360, 860, 300, (kRoot + "sub").c_str(), nullptr);
   EXPECT_EQ(Open(kMain, "sub", 1), kRoot);
