@@ -92,8 +92,9 @@ bool ExplorerFolderRead::FolderOpen(const std::string& folder) {
                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (folder_ == INVALID_HANDLE_VALUE) return false;
-  // The names come in the code page that the A search functions use.
-  code_page_ = AreFileApisANSI() ? CP_ACP : CP_OEMCP;
+  // The names come in the code page that the A search functions use, by its number, which
+  // cutting a long name by whole characters needs.
+  code_page_ = AreFileApisANSI() ? GetACP() : GetOEMCP();
   drive_root_ = IsDriveRoot(folder);
   try {
     batch_.resize(kBatchBytes / sizeof(std::uint64_t));
