@@ -198,20 +198,23 @@ TEST_F(ExplorerGadget, ScanListsDotDotFoldersThenFilesByModePatternAndFirstOnly)
   EXPECT_EQ(ExplorerScan(nullptr, root_) + ExplorerFolderProbe(nullptr, root_), -1);
 }
 
-// Through its handle a folder gives, record for record, what FindFirstFileA and FindNextFileA
-// give: across batches (1,500 names of 61 characters), at drive and share roots, with names of
-// 255 bytes or bytes above 127; a search the handle cannot serve gives their records or error.
+// Every name of a folder is read through its handle and gives, record for record, what
+// FindFirstFileA and FindNextFileA give: across batches (1,500 names of 61 characters), at drive
+// and share roots, with names of 255 bytes or bytes above 127. A pattern, or a search the handle
+// cannot serve, goes to the search functions, with their records or error.
 TEST_F(ExplorerGadget, FolderReadGivesTheRecordsAndErrorsOfTheSearchFunctions) {
   ASSERT_TRUE(HostRun("mkdir -p " + scan_ + "/many && cd " + scan_ +
                       "/many && for k in $(seq 1500); do : > $(printf n%060d $k); done"));
-  const auto records = [](const std::string& text, bool own) {
+  // Read by the toolkit when `handle` is given (set to whether it read through the handle).
+  const auto records = [](const std::string& text, bool* handle) {
     Strings out;
     WIN32_FIND_DATAA r;
     ExplorerFolderRead read;
-    HANDLE search = own ? INVALID_HANDLE_VALUE : FindFirstFileA(text.c_str(), &r);
-    bool more = own ? read.Open(text, false, &r) : search != INVALID_HANDLE_VALUE;
+    HANDLE search = handle ? INVALID_HANDLE_VALUE : FindFirstFileA(text.c_str(), &r);
+    bool more = handle ? read.Open(text, false, &r) : search != INVALID_HANDLE_VALUE;
+    if (handle) *handle = read.ReadsThroughHandle();
     if (!more) out.push_back("error " + std::to_string(GetLastError()));
-    for (; more; more = own ? read.Next(&r) : FindNextFileA(search, &r) != 0) {
+    for (; more; more = handle ? read.Next(&r) : FindNextFileA(search, &r) != 0) {
       out.push_back(std::string(r.cFileName) + " " + std::to_string(r.dwFileAttributes) + " " +
                     std::to_string(r.nFileSizeHigh) + ":" + std::to_string(r.nFileSizeLow) + " " +
                     std::to_string(r.ftLastWriteTime.dwHighDateTime) + ":" +
@@ -221,12 +224,23 @@ TEST_F(ExplorerGadget, FolderReadGivesTheRecordsAndErrorsOfTheSearchFunctions) {
     return out;
   };
   const std::string scan = root_.substr(0, root_.size() - sizeof("tree"));
-  for (const std::string& text : Strings{scan + "many\\*.*", kRoot + "*.*", "R:\\*.*", "S:\\*.*",
-                                         "\\\\vantrelhost\\share\\*.*", root_ + "*.txt",
-                                         root_ + "nowhere\\*.*", root_ + "a.txt\\*.*"}) {
-    const Strings own = records(text, true);
-    EXPECT_GT(own.size(), text.find("many") != std::string::npos ? 1500u : 0u) << text;
-    EXPECT_EQ(own, records(text, false)) << text;
+  const struct {
+    std::string text;
+    bool handle;
+  } rows[] = {{scan + "many\\*.*", true},
+              {kRoot + "*.*", true},
+              {"R:\\*.*", true},
+              {"S:\\*.*", true},
+              {"\\\\vantrelhost\\share\\*.*", true},
+              {root_ + "*.txt", false},
+              {root_ + "nowhere\\*.*", false},
+              {root_ + "a.txt\\*.*", false}};
+  for (const auto& row : rows) {
+    bool handle = !row.handle;
+    const Strings own = records(row.text, &handle);
+    EXPECT_EQ(handle, row.handle) << row.text;
+    EXPECT_GT(own.size(), row.text.find("many") != std::string::npos ? 1500u : 0u) << row.text;
+    EXPECT_EQ(own, records(row.text, nullptr)) << row.text;
   }
 }
 

@@ -27,7 +27,9 @@ class ExplorerFolderRead {
   bool Open(const std::string& text, bool short_names, WIN32_FIND_DATAA* record);
   // The next record; false after the last.
   bool Next(WIN32_FIND_DATAA* record);
-  bool IsOpen() const { return search_ != INVALID_HANDLE_VALUE || folder_ != INVALID_HANDLE_VALUE; }
+  bool IsOpen() const { return search_ != INVALID_HANDLE_VALUE || ReadsThroughHandle(); }
+  // Whether the records come through the folder's handle rather than a search.
+  bool ReadsThroughHandle() const { return folder_ != INVALID_HANDLE_VALUE; }
   void Close();
 
  private:
