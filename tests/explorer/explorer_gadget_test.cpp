@@ -199,7 +199,7 @@ TEST_F(ExplorerGadget, ScanListsDotDotFoldersThenFilesByModePatternAndFirstOnly)
 }
 
 // Every name of a folder is read through its handle and gives, record for record, what
-// FindFirstFileA and FindNextFileA give: across batches (1,500 names of 61 characters), at drive
+// FindFirstFileExA and FindNextFileA give: across batches (1,500 names of 61 characters), at drive
 // and share roots, with names of 255 bytes or bytes above 127. A pattern, or a search the handle
 // cannot serve, goes to the search functions, with their records or error.
 TEST_F(ExplorerGadget, FolderReadGivesTheRecordsAndErrorsOfTheSearchFunctions) {
@@ -210,7 +210,9 @@ TEST_F(ExplorerGadget, FolderReadGivesTheRecordsAndErrorsOfTheSearchFunctions) {
     Strings out;
     WIN32_FIND_DATAA r;
     ExplorerFolderRead read;
-    HANDLE search = handle ? INVALID_HANDLE_VALUE : FindFirstFileA(text.c_str(), &r);
+    HANDLE search = handle ? INVALID_HANDLE_VALUE
+                           : FindFirstFileExA(text.c_str(), FindExInfoBasic, &r,
+                                              FindExSearchNameMatch, nullptr, 0);
     bool more = handle ? read.Open(text, false, &r) : search != INVALID_HANDLE_VALUE;
     if (handle) *handle = read.ReadsThroughHandle();
     if (!more) out.push_back("error " + std::to_string(GetLastError()));
@@ -218,7 +220,10 @@ TEST_F(ExplorerGadget, FolderReadGivesTheRecordsAndErrorsOfTheSearchFunctions) {
       out.push_back(std::string(r.cFileName) + " " + std::to_string(r.dwFileAttributes) + " " +
                     std::to_string(r.nFileSizeHigh) + ":" + std::to_string(r.nFileSizeLow) + " " +
                     std::to_string(r.ftLastWriteTime.dwHighDateTime) + ":" +
-                    std::to_string(r.ftLastWriteTime.dwLowDateTime));
+                    std::to_string(r.ftLastWriteTime.dwLowDateTime) + " " +
+                    std::to_string(r.ftCreationTime.dwLowDateTime) + " " +
+                    std::to_string(r.ftLastAccessTime.dwLowDateTime) + " " +
+                    std::to_string(r.dwReserved0) + r.cAlternateFileName);
     }
     if (search != INVALID_HANDLE_VALUE) FindClose(search);
     return out;
@@ -241,6 +246,12 @@ TEST_F(ExplorerGadget, FolderReadGivesTheRecordsAndErrorsOfTheSearchFunctions) {
     EXPECT_EQ(handle, row.handle) << row.text;
     EXPECT_GT(own.size(), row.text.find("many") != std::string::npos ? 1500u : 0u) << row.text;
     EXPECT_EQ(own, records(row.text, nullptr)) << row.text;
+    // The read closed what it opened: the folder can be had alone.
+    const std::string folder = row.text.substr(0, row.text.rfind('\\') + 1);
+    HANDLE alone = CreateFileA(folder.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    EXPECT_TRUE(alone != INVALID_HANDLE_VALUE || own[0].starts_with("error")) << row.text;
+    if (alone != INVALID_HANDLE_VALUE) CloseHandle(alone);
   }
 }
 
