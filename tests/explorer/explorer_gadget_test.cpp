@@ -198,6 +198,14 @@ TEST_F(ExplorerGadget, ScanListsDotDotFoldersThenFilesByModePatternAndFirstOnly)
   EXPECT_EQ(ExplorerScan(nullptr, root_) + ExplorerFolderProbe(nullptr, root_), -1);
 }
 
+// Whether the folder can be opened with no one else holding it open.
+bool Alone(const std::string& folder) {
+  HANDLE alone = CreateFileA(folder.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                             FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (alone != INVALID_HANDLE_VALUE) CloseHandle(alone);
+  return alone != INVALID_HANDLE_VALUE;
+}
+
 // Every name of a folder is read through its handle and gives, record for record, what
 // FindFirstFileExA and FindNextFileA give: across batches (1,500 names of 61 characters), at drive
 // and share roots, with names of 255 bytes or bytes above 127. A pattern, or a search the handle
@@ -246,13 +254,16 @@ TEST_F(ExplorerGadget, FolderReadGivesTheRecordsAndErrorsOfTheSearchFunctions) {
     EXPECT_EQ(handle, row.handle) << row.text;
     EXPECT_GT(own.size(), row.text.find("many") != std::string::npos ? 1500u : 0u) << row.text;
     EXPECT_EQ(own, records(row.text, nullptr)) << row.text;
-    // The read closed what it opened: the folder can be had alone.
-    const std::string folder = row.text.substr(0, row.text.rfind('\\') + 1);
-    HANDLE alone = CreateFileA(folder.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                               FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    EXPECT_TRUE(alone != INVALID_HANDLE_VALUE || own[0].starts_with("error")) << row.text;
-    if (alone != INVALID_HANDLE_VALUE) CloseHandle(alone);
+    // The read closed what it opened.
+    EXPECT_TRUE(Alone(row.text.substr(0, row.text.rfind('\\') + 1)) || own[0].starts_with("error"))
+        << row.text;
   }
+  // A probe's search that no scan took is closed by the next probe.
+  TestGadget gadget;
+  ExplorerFolderProbe(&gadget.data, scan + "many\\");
+  ExplorerFolderProbe(&gadget.data, root_);
+  ExplorerScan(&gadget.data, root_);
+  EXPECT_TRUE(Alone(scan + "many\\"));
 }
 
 // A window's gadgets are released on its WM_DESTROY, before the windows inside it go: news that
