@@ -49,8 +49,9 @@ std::int64_t ExplorerFindItem(const ExplorerEntryList* list, std::int64_t start,
     const std::int64_t index = at % count;
     const ExplorerEntry* entry = ExplorerEntryFind(list, index + 1);
     if (entry == nullptr) continue;
+    // The name is a pointer into the list's texts, at most ENTRY_NAME_SIZE - 1 bytes long.
     int name_length =
-        Wide(entry->name, strnlen(entry->name, sizeof(entry->name)), name, ENTRY_NAME_SIZE);
+        Wide(entry->name, strnlen(entry->name, ENTRY_NAME_SIZE - 1), name, ENTRY_NAME_SIZE);
     if (prefix) name_length = std::min(name_length, typed_length);
     if (CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, name, name_length, typed.data(),
                        typed_length) == CSTR_EQUAL) {

@@ -2,6 +2,7 @@
 #include "toolkit/explorer/explorer_folder_read.h"
 
 #include <cstring>
+#include <cwchar>
 #include <new>
 #include <string_view>
 #include <utility>
@@ -35,22 +36,47 @@ bool IsDriveRoot(std::string_view folder) {
   return folder.size() == EXPLORER_DRIVE_ROOT_PATH_MAX && folder[1] == kDriveColon;
 }
 
-// The name in the file functions' code page, cut to whole characters within MAX_PATH - 1
-// bytes; a character the code page lacks becomes its default character, "?".
-void NameStore(const FILE_FULL_DIR_INFO& info, UINT code_page, char* out) {
-  const wchar_t* name = info.FileName;
-  const int length = static_cast<int>(info.FileNameLength / sizeof(wchar_t));
-  int stored = WideCharToMultiByte(code_page, 0, name, length, out, MAX_PATH - 1, nullptr, nullptr);
+// A character the code page lacks becomes this, never a look-alike: best fit would turn "Ωdir"
+// into "Odir", another file's name, where "?" (which no file name holds) makes the scan take the
+// short name instead.
+constexpr char kUnmapped[] = "?";
+
+// Wide text in the file functions' code page; the number of bytes written, 0 when they do not
+// fit. UTF-8 holds every character and takes neither the flag nor a default character.
+int Narrow(UINT code_page, const wchar_t* text, int length, char* out, int room) {
+  const bool utf8 = code_page == CP_UTF8;
+  return WideCharToMultiByte(code_page, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, text, length, out, room,
+                             utf8 ? nullptr : kUnmapped, nullptr);
+}
+
+// The name in the file functions' code page, cut to whole characters within `room` - 1 bytes.
+void NameStore(const wchar_t* name, int length, UINT code_page, char* out, int room) {
+  int stored = Narrow(code_page, name, length, out, room - 1);
   if (stored == 0 && length > 0) {
     // Longer than the field: made whole, then cut at a character.
     std::string whole(static_cast<std::size_t>(length) * TEXT_CHAR_BYTES_MAX, '\0');
     whole.resize(static_cast<std::size_t>(
-        WideCharToMultiByte(code_page, 0, name, length, whole.data(),
-                            static_cast<int>(whole.size()), nullptr, nullptr)));
-    stored = static_cast<int>(TextFitLength(whole, MAX_PATH - 1, code_page));
+        Narrow(code_page, name, length, whole.data(), static_cast<int>(whole.size()))));
+    stored = static_cast<int>(TextFitLength(whole, static_cast<std::size_t>(room - 1), code_page));
     std::memcpy(out, whole.data(), static_cast<std::size_t>(stored));
   }
   out[stored] = '\0';
+}
+
+// A search's record as FindFirstFileExA gives it, with the names converted as above.
+void RecordFromWide(const WIN32_FIND_DATAW& wide, UINT code_page, WIN32_FIND_DATAA* record) {
+  record->dwFileAttributes = wide.dwFileAttributes;
+  record->ftCreationTime = wide.ftCreationTime;
+  record->ftLastAccessTime = wide.ftLastAccessTime;
+  record->ftLastWriteTime = wide.ftLastWriteTime;
+  record->nFileSizeHigh = wide.nFileSizeHigh;
+  record->nFileSizeLow = wide.nFileSizeLow;
+  record->dwReserved0 = wide.dwReserved0;
+  record->dwReserved1 = wide.dwReserved1;
+  NameStore(wide.cFileName, static_cast<int>(std::wcslen(wide.cFileName)), code_page,
+            record->cFileName, sizeof(record->cFileName));
+  NameStore(wide.cAlternateFileName, static_cast<int>(std::wcslen(wide.cAlternateFileName)),
+            code_page, record->cAlternateFileName, sizeof(record->cAlternateFileName));
 }
 
 }  // namespace
@@ -75,15 +101,26 @@ void ExplorerFolderRead::Swap(ExplorerFolderRead* other) noexcept {
 
 bool ExplorerFolderRead::Open(const std::string& text, bool short_names, WIN32_FIND_DATAA* record) {
   Close();
+  // The names come in the code page that the A file functions use, by its number, which
+  // cutting a long name by whole characters needs.
+  code_page_ = AreFileApisANSI() ? GetACP() : GetOEMCP();
   if (!short_names && EndsWithAllNames(text) &&
       FolderOpen(text.substr(0, text.size() - std::strlen(EXPLORER_ALL_NAMES))) && Next(record)) {
     return true;
   }
-  // The search function says what went wrong, or finds what the handle could not read.
+  // The search function says what went wrong, or finds what the handle could not read. Its
+  // wide form, so that names are converted as the handle's are.
   Close();
-  search_ = FindFirstFileExA(text.c_str(), short_names ? FindExInfoStandard : FindExInfoBasic,
-                             record, FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
-  return search_ != INVALID_HANDLE_VALUE;
+  const int length = static_cast<int>(text.size());
+  std::wstring wide(text.size(), L'\0');
+  wide.resize(static_cast<std::size_t>(
+      MultiByteToWideChar(code_page_, 0, text.data(), length, wide.data(), length)));
+  WIN32_FIND_DATAW found;
+  search_ = FindFirstFileExW(wide.c_str(), short_names ? FindExInfoStandard : FindExInfoBasic,
+                             &found, FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+  if (search_ == INVALID_HANDLE_VALUE) return false;
+  RecordFromWide(found, code_page_, record);
+  return true;
 }
 
 bool ExplorerFolderRead::FolderOpen(const std::string& folder) {
@@ -92,9 +129,6 @@ bool ExplorerFolderRead::FolderOpen(const std::string& folder) {
                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (folder_ == INVALID_HANDLE_VALUE) return false;
-  // The names come in the code page that the A search functions use, by its number, which
-  // cutting a long name by whole characters needs.
-  code_page_ = AreFileApisANSI() ? GetACP() : GetOEMCP();
   drive_root_ = IsDriveRoot(folder);
   try {
     batch_.resize(kBatchBytes / sizeof(std::uint64_t));
@@ -113,7 +147,12 @@ bool ExplorerFolderRead::BatchRead(bool restart) {
 }
 
 bool ExplorerFolderRead::Next(WIN32_FIND_DATAA* record) {
-  if (search_ != INVALID_HANDLE_VALUE) return FindNextFileA(search_, record) != 0;
+  if (search_ != INVALID_HANDLE_VALUE) {
+    WIN32_FIND_DATAW found;
+    if (FindNextFileW(search_, &found) == 0) return false;
+    RecordFromWide(found, code_page_, record);
+    return true;
+  }
   while (folder_ != INVALID_HANDLE_VALUE && (batch_left_ || BatchRead(false))) {
     if (RecordTake(record)) return true;
   }
@@ -139,7 +178,8 @@ bool ExplorerFolderRead::RecordTake(WIN32_FIND_DATAA* record) {
       (info->FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 ? info->EaSize : 0;
   record->dwReserved1 = 0;
   record->cAlternateFileName[0] = '\0';
-  NameStore(*info, code_page_, record->cFileName);
+  NameStore(info->FileName, static_cast<int>(name.size()), code_page_, record->cFileName,
+            sizeof(record->cFileName));
   return true;
 }
 

@@ -11,7 +11,8 @@
 // FindNextFileA fill it. A search of every name of a folder ("...\*.*") without short names
 // reads the folder through its handle, a batch of records per call, which costs Wine about a
 // third less than FindNextFileA. Any other search, and a folder that its handle cannot read,
-// goes through FindFirstFileExA, whose successes and error codes are the reference.
+// goes through FindFirstFileExW, whose successes and error codes are FindFirstFileExA's. Both
+// ways convert names without best fit: a character the code page lacks becomes "?".
 class ExplorerFolderRead {
  public:
   ExplorerFolderRead() = default;
