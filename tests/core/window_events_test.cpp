@@ -67,6 +67,16 @@ class WindowEvents : public testing::Test {
     // Colours before the program's first window are neither stored nor read.
     GadgetColourSet(1, kRed, kRed, COLOUR_BOTH);
     EXPECT_EQ(GadgetColourGet(1, COLOUR_GET_GADGET_BACKGROUND), 0);
+    // A window of the application's own class paints its controls as the system does, not black.
+    const WNDCLASSA own = {0, MainWindowProcAddress(), 0, 0, nullptr, 0, 0, 0, 0, "own class"};
+    HWND w = CreateWindowA(MAKEINTATOM(RegisterClassA(&own)), "", 0, 0, 0, 9, 9, 0, 0, 0, 0);
+    HWND child = CreateWindowA("Static", "", WS_CHILD, 0, 0, 9, 9, w, nullptr, nullptr, nullptr);
+    for (const UINT ask : {WM_CTLCOLORSTATIC, WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX}) {
+      EXPECT_EQ(SendMessageA(w, ask, WPARAM(GetDC(w)), LPARAM(child)),
+                DefWindowProcA(w, ask, WPARAM(GetDC(w)), LPARAM(child)))
+          << ask;
+    }
+    DestroyWindow(w);
     window_ = WindowOpen("core", 50, 50, 400, 300, WS_VISIBLE | WS_OVERLAPPEDWINDOW, 0, nullptr);
   }
   void SetUp() override { ASSERT_NE(window_, nullptr) << "no display?"; }

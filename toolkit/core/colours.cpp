@@ -120,8 +120,9 @@ bool NoColourFlagTake() {
 }
 
 std::int64_t ControlColourGet(HWND control, bool front) {
-  if (ColourRegistryGet() == nullptr) return 0;
   const HandleNode* entry = EntryFind(control);
+  // Before the first window there is no registry, and so no colour for any control: a window
+  // of the application's own class then paints its controls as the system does.
   if (entry == nullptr) {
     NoColourFlagSet(1);
     return 0;
