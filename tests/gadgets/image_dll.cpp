@@ -1,4 +1,4 @@
-// A DLL built against the toolkit, for the test that loads an image through it and unloads it.
+// A DLL built against the toolkit, for the tests that load an image and open a window through it.
 #include <vantrel/toolkit.h>
 
 #include "toolkit/gadgets/image_load_seam.h"
@@ -9,4 +9,8 @@ extern "C" __declspec(dllexport) bool ImageDllGdiplusStarted() {
 
 extern "C" __declspec(dllexport) HBITMAP ImageDllLoad(const char* name) {
   return ImageLoadFile(name, 0xF0F0F0);
+}
+
+extern "C" __declspec(dllexport) HWND DllWindowOpen() {
+  return WindowOpen("dll", 0, 0, 100, 100, WS_OVERLAPPEDWINDOW, 0, nullptr);
 }

@@ -13,6 +13,8 @@
 namespace {
 
 std::int64_t window_count = 0;
+// Names another copy of the toolkit holds are passed over; a run of these many is no collision.
+constexpr int kClassNameAttempts = 64;
 
 bool LocalTimeOfDay(TimeOfDay* out) {
   const std::time_t now = std::time(nullptr);
@@ -29,7 +31,8 @@ std::string NextClassName() {
   return WindowClassNameText(have_time ? &time : nullptr, window_count);
 }
 
-bool ClassRegister(const char* class_name) {
+// The system's error, or 0 when the class was registered.
+DWORD ClassRegister(const char* class_name) {
   WNDCLASSEXA window_class = {};
   window_class.cbSize = sizeof(WNDCLASSEXA);
   window_class.style = WINDOW_CLASS_STYLE;
@@ -41,10 +44,31 @@ bool ClassRegister(const char* class_name) {
       reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(WINDOW_CLASS_BACKGROUND));
   window_class.lpszClassName = class_name;
   window_class.hIconSm = window_class.hIcon;
-  if (RegisterClassExA(&window_class) != 0) return true;
-  std::printf("%s%lu\n", REGISTER_CLASS_FAILED, static_cast<unsigned long>(GetLastError()));
+  return RegisterClassExA(&window_class) != 0 ? 0 : GetLastError();
+}
+
+// Registers a class of a new name and returns it; empty, after printing the system's error, when
+// none could be registered. Another copy of the toolkit in the process (a DLL's) makes its names
+// the same way under the same instance: a name it holds is passed over for the next count, and
+// is never this copy's to unregister.
+std::string ClassMake() {
+  DWORD error = 0;
+  for (int attempt = 0; attempt < kClassNameAttempts; ++attempt) {
+    if (attempt > 0) ++window_count;
+    // The node keeps the name while the window lives; its number is the one the list gave it,
+    // since names of destroyed windows leave the list.
+    const std::uint64_t number = HandleListAppendText(ClassNameRegistryGet(), NextClassName());
+    const HandleNode* node = HandleListFind(ClassNameRegistryGet(), number);
+    // A node that could not be stored still gets a class: the name is made again.
+    const std::string class_name = node != nullptr ? node->text : NextClassName();
+    error = ClassRegister(class_name.c_str());
+    if (error == 0) return class_name;
+    WindowClassForget(class_name);
+    if (error != ERROR_CLASS_ALREADY_EXISTS) break;
+  }
+  std::printf("%s%lu\n", REGISTER_CLASS_FAILED, static_cast<unsigned long>(error));
   std::fflush(stdout);
-  return false;
+  return std::string();
 }
 
 }  // namespace
@@ -65,16 +89,8 @@ HWND WindowOpen(const char* title, std::int32_t x, std::int32_t y, std::int32_t 
 
   // Classes of windows destroyed since the last call go first: the atom table stays small.
   WindowClassesUnregisterPending();
-  // The node keeps the name while the window lives; its number is the one the list gave it,
-  // since names of destroyed windows leave the list.
-  const std::uint64_t number = HandleListAppendText(ClassNameRegistryGet(), NextClassName());
-  const HandleNode* node = HandleListFind(ClassNameRegistryGet(), number);
-  // A node that could not be stored still gets a class: the name is made again.
-  const std::string class_name = node != nullptr ? node->text : NextClassName();
-  if (!ClassRegister(class_name.c_str())) {
-    WindowClassRelease(class_name);
-    return nullptr;
-  }
+  const std::string class_name = ClassMake();
+  if (class_name.empty()) return nullptr;
 
   HWND window = CreateWindowExA(static_cast<DWORD>(ex_style), class_name.c_str(),
                                 title != nullptr ? title : "", static_cast<DWORD>(style), x, y,

@@ -54,6 +54,10 @@ void EntriesRelease(HWND window) {
 
 }  // namespace
 
+void WindowClassForget(const std::string& class_name) {
+  ClassNameForget(class_name);
+}
+
 void WindowClassRelease(const std::string& class_name) {
   ClassNameForget(class_name);
   ClassUnregisterLater(class_name);

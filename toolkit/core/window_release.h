@@ -5,6 +5,9 @@
 
 #include <string>
 
+// Forgets the name of a class that WindowOpen could not register: it is not this copy's.
+void WindowClassForget(const std::string& class_name);
+
 // Forgets a class that WindowOpen registered and unregisters it as soon as no window has it.
 void WindowClassRelease(const std::string& class_name);
 
