@@ -5,7 +5,9 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <string>
+#include <vector>
 
 #include <vantrel/toolkit.h>
 
@@ -75,6 +77,26 @@ void ReleaseByClass(HWND window) {
   }
 }
 
+BOOL CALLBACK Collect(HWND window, LPARAM into) {
+  try {
+    reinterpret_cast<std::vector<HWND>*>(into)->push_back(window);
+    return TRUE;
+  } catch (const std::bad_alloc&) {
+    return FALSE;  // the gadgets not collected keep their entries, as every gadget inside once did
+  }
+}
+
+// The gadgets inside a gadget that goes (a panel, a tab page, a container) are released as it
+// is; their windows go with its window.
+void InnerGadgetsRelease(HWND window) {
+  std::vector<HWND> inside;
+  EnumChildWindows(window, Collect, reinterpret_cast<LPARAM>(&inside));
+  for (HWND child : inside) {
+    const GadgetId id = GadgetIdOf(child);
+    if (GadgetWindowOf(id) == child) GadgetRelease(id, false);
+  }
+}
+
 }  // namespace
 
 void StatusBarPropsClear(GadgetId id) {
@@ -93,6 +115,7 @@ void GadgetRelease(GadgetId id, bool destroy) {
   if (GadgetRegistryGet() == nullptr) return;
   StatusBarPropsClear(id);
   HWND window = GadgetWindowOf(id);
+  if (window != nullptr && destroy) InnerGadgetsRelease(window);
   if (window != nullptr && ColourRegistryGet() != nullptr) {
     HandleListRemoveTriple(ColourRegistryGet(), RegistryKeyOfWindow(window));
   }
@@ -116,6 +139,12 @@ int GadgetRegister(GadgetId id, HWND window) {
   // Registered again as it is: freeing first would destroy the caller's own control.
   if (window != nullptr && GadgetWindowOf(id) == window) return 1;
   GadgetFree(id);
+  // A control has one id: under two, freeing one would leave the other naming a dead window.
+  const GadgetId old = GadgetIdOf(window);
+  if (window != nullptr && GadgetWindowOf(old) == window) {
+    TabStopEntryRemove(old);
+    GadgetUnregister(old);
+  }
   const std::uint64_t pair[REGISTRY_PAIR] = {RegistryKeyOfId(id), RegistryKeyOfWindow(window)};
   return HandleListAppendRecord(registry, pair, REGISTRY_PAIR) ? 1 : 0;
 }

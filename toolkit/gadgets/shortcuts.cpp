@@ -56,8 +56,9 @@ HACCEL ShortcutChange(ShortcutEntry& entry, BYTE flags, std::int32_t key, std::i
 }  // namespace
 
 HACCEL ShortcutAdd(HWND window, std::int32_t modifiers, std::int32_t key, std::int32_t command) {
-  // A null window would match the free entries, whose window is null too.
-  if (window == nullptr) return nullptr;
+  // A null window would match the free entries, whose window is null too; a destroyed one
+  // would get a table that no release ever finds.
+  if (window == nullptr || !IsWindow(window)) return nullptr;
   const BYTE flags = static_cast<BYTE>(modifiers | FVIRTKEY);
   const std::int32_t found = MasterIndexOf(window);
   if (found >= 0) return ShortcutChange(ShortcutMasterEntries()[found], flags, key, command);

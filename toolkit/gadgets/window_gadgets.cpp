@@ -11,7 +11,8 @@
 namespace {
 
 // The gadgets in the window (or the window itself, if it was registered as one), released as
-// GadgetFree would, while the system destroys their windows.
+// GadgetFree would, while the system destroys their windows. Pop-ups the window owns (a
+// tooltip) are destroyed before it gets WM_DESTROY: a gadget whose window is gone goes too.
 void WindowGadgetsRelease(HWND window) {
   const HandleList* registry = GadgetRegistryGet();
   if (registry == nullptr) return;
@@ -21,7 +22,8 @@ void WindowGadgetsRelease(HWND window) {
   for (const HandleNode* id = registry->first; id != nullptr && id->next != nullptr;
        id = id->next->next) {
     HWND gadget = RegistryWindowOfKey(id->next->key);
-    if (gadget == window || IsChild(window, gadget)) {
+    if (gadget == window || (gadget != nullptr && !IsWindow(gadget)) || IsChild(window, gadget) ||
+        GetWindow(gadget, GW_OWNER) == window) {
       held.emplace_back(static_cast<GadgetId>(id->key), gadget);
     }
   }
