@@ -51,3 +51,16 @@ inline constexpr std::int32_t COLUMN_CLICK_NONE = -1;
 
 // Integer stack: the result of popping an empty stack (a pushable value too; see IntStackCount).
 inline constexpr std::int32_t INTSTACK_EMPTY = -2;
+
+// Why the last ImageLoadFile failed (ImageLoadErrorGet); IMAGE_LOAD_OK after a success.
+inline constexpr std::int32_t IMAGE_LOAD_OK = 0;
+inline constexpr std::int32_t IMAGE_LOAD_MISSING = 1;       // no such file (or no name)
+inline constexpr std::int32_t IMAGE_LOAD_NOT_AN_IMAGE = 2;  // a file GDI+ cannot decode
+inline constexpr std::int32_t IMAGE_LOAD_TOO_LARGE = 3;     // beyond the limits below, or empty
+inline constexpr std::int32_t IMAGE_LOAD_NO_MEMORY = 4;
+inline constexpr std::int32_t IMAGE_LOAD_FAILED = 5;  // GDI+ could not start or convert it
+
+// The largest image ImageLoadFile makes: a side of 32,768 pixels and 64 Mi pixels in all (a
+// 256 MB bitmap). A metafile's frame can ask for any size in a few bytes.
+inline constexpr std::uint32_t IMAGE_LOAD_SIDE_MAX = 32768;
+inline constexpr std::uint64_t IMAGE_LOAD_PIXELS_MAX = std::uint64_t{1} << 26;

@@ -27,7 +27,9 @@ using GadgetId = std::int32_t;
 // A null title is an empty one. The window is shown only if style holds WS_VISIBLE.
 // Returns the window, or null (the current window then becomes null) when CreateWindowExA
 // fails; when the class cannot be registered it prints "RegisterClassEx() failed, error: "
-// with the error code and returns null, leaving the current window as it was.
+// with the error code and returns null, leaving the current window as it was. A class name
+// already taken (by another copy of the toolkit in the process, such as a DLL's) is passed
+// over for the next one, and never unregistered by this copy.
 // Destroying the window releases what the toolkit keeps for it and its gadgets (their
 // entries, properties and companions, its shortcuts and stops); it stops being the current
 // window, and its class is unregistered at the next WindowOpen, EventWait or EventPoll.
@@ -231,19 +233,26 @@ int MessageHookClear(int which);
 
 // Enters a control the application made itself under id, so that its notifications come
 // back as gadget events; any gadget that held the id is freed first (see GadgetFree), unless
-// it is this window, which then stays as it is. The window is not checked. Returns 1, or 0
+// it is this window, which then stays as it is. A control has one id: one registered under
+// another id leaves it (that id then names nothing). The window is not checked. Returns 1, or 0
 // (nothing entered) before the first WindowOpen or when memory ran out (the id is then free).
 int GadgetRegister(GadgetId id, HWND window);
 
-// Destroys the gadget and releases its registry entries, properties and companions; an id
-// that names no gadget is harmless. Images the application gave it stay the application's.
+// Destroys the gadget and releases its registry entries, properties and companions, and those
+// of every gadget inside it (a container's); an id that names no gadget is harmless. Images the
+// application gave it stay the application's.
 void GadgetFree(GadgetId id);
 
 // Decodes any image GDI+ reads and flattens it onto background, read as 0xRRGGBB (blue in the
 // low byte; bits 24 and up are ignored). A relative name is resolved against the current
 // directory. Returns a bitmap the caller owns, or null after printing "FAIL" when the file
-// cannot be decoded (a null name included).
+// cannot be decoded (a null name included), when the image is empty or larger than
+// IMAGE_LOAD_SIDE_MAX or IMAGE_LOAD_PIXELS_MAX, or when it cannot be converted.
 HBITMAP ImageLoadFile(const char* fileName, std::int64_t background);
+
+// Why the last ImageLoadFile returned null (IMAGE_LOAD_MISSING, _NOT_AN_IMAGE, _TOO_LARGE,
+// _NO_MEMORY, _FAILED), or IMAGE_LOAD_OK when it succeeded or none was made.
+std::int32_t ImageLoadErrorGet();
 
 // Loads an icon file at the system's icon size. Returns an icon the caller owns, or null
 // (silently) when the file is missing or not an icon.

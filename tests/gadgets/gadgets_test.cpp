@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <map>
 #include <new>
 #include <string>
@@ -207,6 +208,26 @@ TEST_F(GadgetRelease, ADestroyedWindowLeavesNothingBehind) {
   }
 }
 
+// A control has one id: registered under another it moves there. A gadget that goes takes the
+// gadgets inside it, however deep; a window takes the pop-ups it owns, which go before it.
+TEST_F(GadgetRelease, AControlHasOneId_ContainersTakeTheirGadgets_WindowsTheirOwnedPopUps) {
+  HWND panel = Gadget("Static", 30), moved = Gadget("Edit", 31, panel);
+  EXPECT_EQ(GadgetRegister(32, moved), 1);
+  EXPECT_EQ(std::pair(GadgetWindowOf(31), GadgetIdOf(moved)), std::pair(HWND(nullptr), 32));
+  int record = 0;
+  HWND explorer = Gadget("ExplorerGadget", 34, Gadget("Static", 33, panel));
+  SetPropA(explorer, "EXPLORERLISTFREEPROC", kFreeRecord);
+  SetPropA(explorer, "addparam60000", &record);
+  explorer_freed.clear();
+  GadgetFree(30);
+  EXPECT_EQ(explorer_freed, std::vector<void*>{&record});
+  HWND owner = WindowOpen("owner", 0, 0, 300, 200, WS_OVERLAPPEDWINDOW, 0, nullptr);
+  GadgetRegister(35, CreateWindowExA(0, TOOLTIPS_CLASSA, "", WS_POPUP, 0, 0, 0, 0, owner, nullptr,
+                                     nullptr, nullptr));
+  DestroyWindow(owner);
+  EXPECT_EQ(GadgetWindowOf(35), nullptr);  // and the registries are empty (TearDown)
+}
+
 TEST_F(GadgetRelease, ARecordIsEnteredWholeOrNotAtAll) {
   for (int fail_at : {0, 1, 2}) {
     SCOPED_TRACE(fail_at);
@@ -288,7 +309,14 @@ class Keyboard : public testing::Test {
 // RemoveAll then Add reuses only a free last entry; a failed table keeps the old shortcuts.
 TEST_F(Keyboard, ShortcutRecordsAndTheirEntries) {
   HWND below = Open(340), last = Open(660);
-  EXPECT_EQ(ShortcutAdd(nullptr, FCONTROL, 'S', 6), nullptr);
+  // No window, or a destroyed one: no table, no entry.
+  HWND gone = CreateWindowA("Static", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  const std::int32_t entries = ShortcutMasterSize();
+  for (HWND window : {HWND(nullptr), gone}) {
+    DestroyWindow(gone);
+    EXPECT_EQ(std::pair(ShortcutAdd(window, FCONTROL, 'S', 6), ShortcutMasterSize()),
+              std::pair(HACCEL(nullptr), entries));
+  }
   // Each row added to `below` in turn: its table's records as fVirt, key and command (fVirt 9:
   // FVIRTKEY | FCONTROL, 13: with FSHIFT).
   // clang-format off
@@ -434,6 +462,7 @@ TEST_F(Keyboard, AMessageBoxGivesItsButtonAndTheFocusBack_AsReactivationDoes) {
 }
 
 const std::string kPng = "Z:" VANTREL_APP_DIR "/1.png";
+const std::string kUnixTemp = "/tmp/vantrel-image-load-" + std::to_string(GetCurrentProcessId());
 
 // Each pixel as 0xAARRGGBB through a top-down 32-bit DIB; empty when that fails.
 std::vector<std::uint32_t> Pixels(HBITMAP bitmap) {
@@ -484,7 +513,38 @@ TEST(ImageLoad, ADllBuiltAgainstTheToolkitLoadsAnImageAndUnloads) {
       reinterpret_cast<void (*)()>(GetProcAddress(dll, "ImageDllGdiplusStarted")));
   auto load = reinterpret_cast<HBITMAP (*)(const char*)>(
       reinterpret_cast<void (*)()>(GetProcAddress(dll, "ImageDllLoad")));
-  ASSERT_TRUE(started != nullptr && load != nullptr);
+  auto open = reinterpret_cast<HWND (*)()>(
+      reinterpret_cast<void (*)()>(GetProcAddress(dll, "DllWindowOpen")));
+  ASSERT_TRUE(started != nullptr && load != nullptr && open != nullptr);
+  // The program's classes hold the names the DLL's first window would get in this second and
+  // the next: its copy of the toolkit passes them over and leaves them registered.
+  std::vector<std::string> names;
+  for (std::time_t now = std::time(nullptr), t = now; t <= now + 1; ++t) {
+    std::tm local = {};
+    localtime_s(&local, &t);
+    char name[64];
+    std::snprintf(name, sizeof name, "CLASSCLASS_%02d:%02d:%02d1", local.tm_hour, local.tm_min,
+                  local.tm_sec);
+    const WNDCLASSA taken = {0,
+                             DefWindowProcA,
+                             0,
+                             0,
+                             GetModuleHandleA(nullptr),
+                             {},
+                             {},
+                             {},
+                             {},
+                             names.emplace_back(name).c_str()};
+    RegisterClassA(&taken);
+  }
+  HWND window = open();
+  EXPECT_NE(window, nullptr);
+  DestroyWindow(window);
+  for (const std::string& name : names) {
+    WNDCLASSA info;
+    EXPECT_TRUE(GetClassInfoA(GetModuleHandleA(nullptr), name.c_str(), &info)) << name;
+    UnregisterClassA(name.c_str(), GetModuleHandleA(nullptr));
+  }
   EXPECT_FALSE(started());
   HBITMAP bitmap = load(kPng.c_str());
   EXPECT_EQ(GetObjectType(bitmap), static_cast<DWORD>(OBJ_BITMAP));
@@ -493,25 +553,48 @@ TEST(ImageLoad, ADllBuiltAgainstTheToolkitLoadsAnImageAndUnloads) {
   EXPECT_TRUE(FreeLibrary(dll));
 }
 
-// An image that cannot be loaded prints "FAIL" once; an icon that cannot be loaded prints
-// nothing.
-TEST(ImageLoad, FailedImagesPrintFailAndGiveNull_IconsFailSilently_FilesAreLetGo) {
+// An image that cannot be loaded prints "FAIL" once and keeps why; an icon that cannot be loaded
+// prints nothing. A metafile whose frame asks for 75,590 pixels a side is refused unmade.
+TEST(ImageLoad, FailedImagesPrintFailGiveNullAndSayWhy_IconsFailSilently_FilesAreLetGo) {
   const std::string ico = "Z:" VANTREL_APP_DIR "/1.ico", text = "Z:" VANTREL_APP_DIR "/main.cpp";
+  const std::string big = "Z:" + kUnixTemp + "-big.emf", empty = "Z:" + kUnixTemp + "-empty.emf";
+  const RECT metres = {0, 0, 2000000, 2000000};  // in hundredths of a millimetre
+  for (const RECT* frame : {&metres, static_cast<const RECT*>(nullptr)}) {
+    HDC dc = CreateEnhMetaFileA(nullptr, (frame ? big : empty).c_str(), frame, nullptr);
+    if (frame) Rectangle(dc, 0, 0, 10, 10);
+    DeleteEnhMetaFile(CloseEnhMetaFile(dc));
+  }
+  // A bitmap one pixel wider than the limit, one row high.
+  const std::string wide = "Z:" + kUnixTemp + "-wide.bmp";
+  const LONG side = IMAGE_LOAD_SIDE_MAX + 1;
+  const DWORD row = (side * 3 + 3) & ~3u, at = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+  const BITMAPFILEHEADER head = {0x4D42, at + row, 0, 0, at};  // "BM"
+  const BITMAPINFOHEADER info = {sizeof info, side, 1, 1, 24, BI_RGB, row, 0, 0, 0, 0};
+  std::string bytes(reinterpret_cast<const char*>(&head), sizeof head);
+  bytes.append(reinterpret_cast<const char*>(&info), sizeof info).append(row, '\x7F');
+  std::FILE* file = std::fopen(wide.c_str(), "wb");
+  ASSERT_TRUE(file && std::fwrite(bytes.data(), bytes.size(), 1, file) && !std::fclose(file));
+  const std::int32_t ok = IMAGE_LOAD_OK, missing = IMAGE_LOAD_MISSING, large = IMAGE_LOAD_TOO_LARGE;
   // clang-format off
-  const struct { const char* name; bool icon; const char* printed; bool loaded; } rows[] = {
-      {"Z:/no/such.png", false, "FAIL\n", false}, {"", false, "FAIL\n", false}, {nullptr, false, "FAIL\n", false},
-      {text.c_str(), false, "FAIL\n", false}, {ico.c_str(), true, "", true}, {"Z:/no/such.ico", true, "", false},
-      {kPng.c_str(), true, "", false}, {nullptr, true, "", false}};
+  const struct { const char* name; bool icon; const char* printed; bool loaded; std::int32_t why; } rows[] = {
+      {"Z:/no/such.png", false, "FAIL\n", false, missing}, {"", false, "FAIL\n", false, missing},
+      {nullptr, false, "FAIL\n", false, missing}, {text.c_str(), false, "FAIL\n", false, IMAGE_LOAD_NOT_AN_IMAGE},
+      {big.c_str(), false, "FAIL\n", false, large}, {empty.c_str(), false, "FAIL\n", false, large},
+      {wide.c_str(), false, "FAIL\n", false, large}, {kPng.c_str(), false, "", true, ok},
+      {ico.c_str(), true, "", true, ok}, {"Z:/no/such.ico", true, "", false, ok},
+      {kPng.c_str(), true, "", false, ok}, {nullptr, true, "", false, ok}};
   // clang-format on
   for (const auto& row : rows) {
     testing::internal::CaptureStdout();
     HANDLE image = row.icon ? static_cast<HANDLE>(IconLoadFile(row.name))
                             : static_cast<HANDLE>(ImageLoadFile(row.name, 0));
     EXPECT_EQ(testing::internal::GetCapturedStdout(), row.printed) << row.name;
-    EXPECT_EQ(image != nullptr, row.loaded) << row.name;
+    EXPECT_EQ(std::pair(image != nullptr, ImageLoadErrorGet()), std::pair(row.loaded, row.why))
+        << row.name;
   }
+  HostRun("rm -f " + kUnixTemp + "-*");
   // The decoded image is released at once: GDI+ keeps the file of an image it holds open.
-  const std::string copy = "Z:/tmp/vantrel-image-load-" + std::to_string(GetCurrentProcessId());
+  const std::string copy = "Z:" + kUnixTemp;
   CopyFileA(kPng.c_str(), copy.c_str(), FALSE);
   DeleteObject(ImageLoadFile(copy.c_str(), 0));
   EXPECT_TRUE(DeleteFileA(copy.c_str()));

@@ -30,10 +30,14 @@ bool gdiplusTried = false;
 bool gdiplusStarted = false;
 int majorVersionOverride = 0;
 bool lastLoadComposited = false;
+std::int32_t lastLoadError = IMAGE_LOAD_OK;
 
-void PrintFailure() {
+// Every failed load says so on standard output and keeps its reason for ImageLoadErrorGet.
+HBITMAP Failed(std::int32_t reason) {
+  lastLoadError = reason;
   std::fputs(IMAGE_LOAD_FAILURE_LINE, stdout);
   std::fflush(stdout);
+  return nullptr;
 }
 
 int WindowsMajorVersion() {
@@ -57,8 +61,11 @@ HBITMAP FlattenByCompositing(Gdiplus::GpImage* image, Gdiplus::ARGB argb) {
   Gdiplus::GpBitmap* canvas = nullptr;
   Gdiplus::GpGraphics* graphics = nullptr;
   HBITMAP bitmap = nullptr;
-  gp::GdipCreateBitmapFromScan0(static_cast<INT>(width), static_cast<INT>(height), 0,
-                                PixelFormat32bppARGB, nullptr, &canvas);
+  if (gp::GdipCreateBitmapFromScan0(static_cast<INT>(width), static_cast<INT>(height), 0,
+                                    PixelFormat32bppARGB, nullptr,
+                                    &canvas) == Gdiplus::OutOfMemory) {
+    lastLoadError = IMAGE_LOAD_NO_MEMORY;
+  }
   gp::GdipGetImageGraphicsContext(canvas, &graphics);
   gp::GdipGraphicsClear(graphics, argb);
   if (gp::GdipDrawImageRectI(graphics, image, 0, 0, static_cast<INT>(width),
@@ -74,9 +81,10 @@ HBITMAP FlattenByCompositing(Gdiplus::GpImage* image, Gdiplus::ARGB argb) {
 // transparent), and a common-controls static blends a 32-bit bitmap by its alpha: the window
 // face would show through and half-transparent pixels would be blended twice. The flattened
 // image is opaque, so every pixel says so.
-void AlphaMakeOpaque(HBITMAP bitmap) {
+// False when memory ran out.
+bool AlphaMakeOpaque(HBITMAP bitmap) {
   BITMAP info{};
-  if (bitmap == nullptr || GetObjectA(bitmap, sizeof info, &info) == 0) return;
+  if (GetObjectA(bitmap, sizeof info, &info) == 0) return true;
   BITMAPINFO layout{};
   layout.bmiHeader.biSize = sizeof layout.bmiHeader;
   layout.bmiHeader.biWidth = info.bmWidth;
@@ -88,7 +96,7 @@ void AlphaMakeOpaque(HBITMAP bitmap) {
   try {
     pixels.resize(static_cast<std::size_t>(info.bmWidth) * static_cast<std::size_t>(info.bmHeight));
   } catch (const std::bad_alloc&) {
-    return;
+    return false;
   }
   const UINT rows = static_cast<UINT>(info.bmHeight);
   HDC screen = GetDC(nullptr);
@@ -98,6 +106,27 @@ void AlphaMakeOpaque(HBITMAP bitmap) {
     SetDIBits(screen, bitmap, 0, rows, pixels.data(), &layout, DIB_RGB_COLORS);
   }
   ReleaseDC(nullptr, screen);
+  return true;
+}
+
+// Whether the decoded image fits the documented limits; an empty one (a metafile whose frame
+// is empty) has nothing to show either.
+bool SizeAllowed(Gdiplus::GpImage* image) {
+  UINT width = 0;
+  UINT height = 0;
+  gp::GdipGetImageWidth(image, &width);
+  gp::GdipGetImageHeight(image, &height);
+  return width > 0 && height > 0 && width <= IMAGE_LOAD_SIDE_MAX && height <= IMAGE_LOAD_SIDE_MAX &&
+         std::uint64_t{width} * std::uint64_t{height} <= IMAGE_LOAD_PIXELS_MAX;
+}
+
+// Why GDI+ could not load the file: it is missing, or it is no image GDI+ knows.
+std::int32_t LoadFailureOf(const wchar_t* name) {
+  const DWORD attributes = GetFileAttributesW(name);
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    return IMAGE_LOAD_MISSING;
+  }
+  return IMAGE_LOAD_NOT_AN_IMAGE;
 }
 
 }  // namespace
@@ -117,10 +146,8 @@ bool ImageLoaderStart() {
   input.SuppressBackgroundThread = FALSE;  // GDI+ runs its own thread: no hook tokens to manage
   input.SuppressExternalCodecs = FALSE;
   gdiplusStarted = Gdiplus::GdiplusStartup(&gdiplusToken, &input, nullptr) == Gdiplus::Ok;
-  if (!gdiplusStarted) {
-    PrintFailure();
-    return false;
-  }
+  // Without GDI+ every load fails, and says so itself.
+  if (!gdiplusStarted) return false;
   // GDI+ is never shut down, so its DLL must outlive a DLL of ours that started it and is
   // unloaded: GDI+'s own thread would run on in unloaded code.
   HMODULE gdiplus = nullptr;
@@ -141,14 +168,14 @@ bool ImageLoaderLastLoadComposited() {
 }
 
 HBITMAP ImageLoadFile(const char* fileName, std::int64_t background) {
-  // Without GDI+ the load below fails as any other does.
-  ImageLoaderStart();
-  if (fileName == nullptr) fileName = "";  // no name is a failed load like an empty one
+  lastLoadError = IMAGE_LOAD_OK;
+  if (!ImageLoaderStart()) return Failed(IMAGE_LOAD_FAILED);
+  if (fileName == nullptr || fileName[0] == '\0') return Failed(IMAGE_LOAD_MISSING);
   std::vector<wchar_t> wideName;
   try {
     wideName.assign(std::strlen(fileName) + 1, L'\0');
   } catch (const std::bad_alloc&) {
-    return nullptr;
+    return Failed(IMAGE_LOAD_NO_MEMORY);
   }
   // An ANSI byte never gives more than one UTF-16 unit, so n + 1 units always suffice.
   MultiByteToWideChar(CP_ACP, 0, fileName, -1, wideName.data(), static_cast<int>(wideName.size()));
@@ -156,8 +183,12 @@ HBITMAP ImageLoadFile(const char* fileName, std::int64_t background) {
   Gdiplus::GpImage* image = nullptr;
   if (gp::GdipLoadImageFromFile(wideName.data(), &image) != Gdiplus::Ok) {
     if (image != nullptr) gp::GdipDisposeImage(image);
-    PrintFailure();
-    return nullptr;
+    return Failed(LoadFailureOf(wideName.data()));
+  }
+  // Checked before any pixel is made: a tiny metafile can ask for a canvas of gigabytes.
+  if (!SizeAllowed(image)) {
+    gp::GdipDisposeImage(image);
+    return Failed(IMAGE_LOAD_TOO_LARGE);
   }
 
   // Only the colour's low 24 bits count; the alpha byte is always opaque.
@@ -174,13 +205,24 @@ HBITMAP ImageLoadFile(const char* fileName, std::int64_t background) {
                        type != Gdiplus::ImageTypeBitmap;
   if (lastLoadComposited) {
     bitmap = FlattenByCompositing(image, argb);
-  } else {
+  } else if (gp::GdipCreateHBITMAPFromBitmap(static_cast<Gdiplus::GpBitmap*>(image), &bitmap,
+                                             argb) == Gdiplus::OutOfMemory) {
     // Vista's GDI+ and later fill transparent pixels with the background themselves.
-    gp::GdipCreateHBITMAPFromBitmap(static_cast<Gdiplus::GpBitmap*>(image), &bitmap, argb);
+    lastLoadError = IMAGE_LOAD_NO_MEMORY;
   }
   gp::GdipDisposeImage(image);
-  AlphaMakeOpaque(bitmap);
+  if (bitmap == nullptr) {
+    return Failed(lastLoadError != IMAGE_LOAD_OK ? lastLoadError : IMAGE_LOAD_FAILED);
+  }
+  if (!AlphaMakeOpaque(bitmap)) {
+    DeleteObject(bitmap);
+    return Failed(IMAGE_LOAD_NO_MEMORY);
+  }
   return bitmap;
+}
+
+std::int32_t ImageLoadErrorGet() {
+  return lastLoadError;
 }
 
 HICON IconLoadFile(const char* fileName) {

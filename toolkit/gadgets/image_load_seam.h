@@ -8,8 +8,8 @@ void ImageLoaderMajorVersionOverride(int majorVersion);
 // Whether the last decoded image went through the compositing path (else GDI+ converted it).
 bool ImageLoaderLastLoadComposited();
 
-// Starts GDI+ once, at the first image operation ("FAIL" printed if it cannot start); whether
-// it runs. Tests that call GDI+ themselves start it so.
+// Starts GDI+ once, at the first image operation; whether it runs. Tests that call GDI+ themselves
+// start it so.
 bool ImageLoaderStart();
 // Whether GDI+ has been started (not before the first image operation).
 bool ImageLoaderStarted();
