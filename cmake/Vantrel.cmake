@@ -1,10 +1,20 @@
 # Build helpers shared by the toolkit, the demo, the tests and the benchmarks.
 
+# The warnings that catch real faults here (a sizeof of a pointer taken for its text's, a
+# shadowed name, a narrowing conversion), errors under VANTREL_WERROR (the presets, so CI).
 function(vantrel_warnings target)
   if(MSVC)
-    target_compile_options(${target} PRIVATE /W4)
+    target_compile_options(${target} PRIVATE /W4 $<$<BOOL:${VANTREL_WERROR}>:/WX>)
   else()
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wno-unused-parameter)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wno-unused-parameter -Wshadow
+                                             -Wconversion -Wsizeof-pointer-div
+                                             -Wsizeof-pointer-memaccess
+                                             $<$<BOOL:${VANTREL_WERROR}>:-Werror>)
+    # Clang's -Wconversion also takes in sign changes, GCC's (in C++) does not: every Win32
+    # message macro passes an int as WPARAM, so both compilers warn of the same conversions.
+    if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+      target_compile_options(${target} PRIVATE -Wno-sign-conversion)
+    endif()
   endif()
   if(VANTREL_SANITIZE AND NOT WIN32)
     target_compile_options(${target} PUBLIC -fsanitize=address,undefined -fno-omit-frame-pointer

@@ -317,8 +317,8 @@ TEST_F(WindowEvents, NotificationsAreReadOnlyFromTheCopiesAndWithinThem) {
     EXPECT_EQ(EventSourceWindow(),
               row.code == NM_RCLICK || row.code == NM_DBLCLK ? window_ : nullptr);
     EXPECT_EQ(row.flags >= 0 ? EventItemKeyFlags() : row.flags, row.flags);
-    const std::int64_t item = 0x1234567890;  // the whole handle
-    EXPECT_EQ(row.code == TVN_SELCHANGEDA ? EventTreeItem() : item, item);
+    const std::int64_t handle = 0x1234567890;  // the whole handle
+    EXPECT_EQ(row.code == TVN_SELCHANGEDA ? EventTreeItem() : handle, handle);
   }
 }
 

@@ -41,7 +41,7 @@ TEST(CodePage, WalkAsTheSystemCutTooltipsAndCellsBeforeACharacterAndMoveByCharac
   ASSERT_EQ(GetACP(), UINT{VANTREL_TEST_CODE_PAGE});  // the run's locale or manifest took effect
   // The same lead bytes as the system's: the rows above show how the walk uses them.
   for (UINT page : {932u, 936u, 949u, 950u, 1252u})
-    for (int b = 0; b < 256; ++b)
+    for (BYTE b = 0; b < 255; ++b)  // 255 is never a lead byte
       EXPECT_EQ(TextLeadByteIs(page, b), IsDBCSLeadByteEx(page, b) != 0);
   HWND window = WindowOpen("code page", 0, 0, 700, 500, WS_VISIBLE, 0, nullptr);
   // A tooltip's 79 bytes hold the 78 "t" and only the first byte of the character after them.

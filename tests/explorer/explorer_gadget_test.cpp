@@ -357,7 +357,8 @@ TEST_F(ExplorerGadget, HeaderClicksFlipTheOrderWhicheverColumnIsClicked) {
   SetWindowSubclass(GetParent(GadgetWindowOf(kMain)), RecordNotify, 0, 0);
   const UINT chosen = LVIS_SELECTED | LVIS_FOCUSED,
              changing[] = {LVN_ITEMCHANGING, LVN_ITEMCHANGED};
-  for (const auto& [column, files] : clicks) {
+  for (const auto& [clicked, files] : clicks) {
+    const int column = clicked;  // a lambda may not capture a structured binding (C++17)
     RECT rect;
     Header_GetItemRect(ListView_GetHeader(list_), column, &rect);
     ListView_SetItemState(list_, 9, chosen, chosen);
@@ -390,7 +391,9 @@ TEST_F(ExplorerGadget, PatternsCarryIntoFoldersFallBackToDotDotAndFailedMovesCha
   const Strings shown = Column(list_);
   // Wine run as root ignores Unix rights, so the probe's refusal (0) is stood in for. A folder
   // that vanishes between the probe and the scan (a probe that says yes): the move fails too.
-  for (static int32_t probe : {PROBE_ACCESS_DENIED, PROBE_OK}) {
+  static int32_t probe;  // read by the stand-in, which captures nothing
+  for (const int32_t answer : {PROBE_ACCESS_DENIED, PROBE_OK}) {
+    probe = answer;
     ExplorerProbeFunctionSet([](const ExplorerGadgetData*, std::string_view) { return probe; });
     boxes = 0;
     EXPECT_EQ(ExplorerPathSet(kMain, (kRoot + "gone\\*.txt").c_str()), 0);

@@ -567,11 +567,11 @@ TEST(ImageLoad, FailedImagesPrintFailGiveNullAndSayWhy_IconsFailSilently_FilesAr
   // A bitmap one pixel wider than the limit, one row high.
   const std::string wide = "Z:" + kUnixTemp + "-wide.bmp";
   const LONG side = IMAGE_LOAD_SIDE_MAX + 1;
-  const DWORD row = (side * 3 + 3) & ~3u, at = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-  const BITMAPFILEHEADER head = {0x4D42, at + row, 0, 0, at};  // "BM"
-  const BITMAPINFOHEADER info = {sizeof info, side, 1, 1, 24, BI_RGB, row, 0, 0, 0, 0};
+  const DWORD line = (side * 3 + 3) & ~3u, at = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+  const BITMAPFILEHEADER head = {0x4D42, at + line, 0, 0, at};  // "BM"
+  const BITMAPINFOHEADER info = {sizeof info, side, 1, 1, 24, BI_RGB, line, 0, 0, 0, 0};
   std::string bytes(reinterpret_cast<const char*>(&head), sizeof head);
-  bytes.append(reinterpret_cast<const char*>(&info), sizeof info).append(row, '\x7F');
+  bytes.append(reinterpret_cast<const char*>(&info), sizeof info).append(line, '\x7F');
   std::FILE* file = std::fopen(wide.c_str(), "wb");
   ASSERT_TRUE(file && std::fwrite(bytes.data(), bytes.size(), 1, file) && !std::fclose(file));
   const std::int32_t ok = IMAGE_LOAD_OK, missing = IMAGE_LOAD_MISSING, large = IMAGE_LOAD_TOO_LARGE;

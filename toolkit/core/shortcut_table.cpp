@@ -34,15 +34,15 @@ bool ShortcutTableReserve(std::int32_t index) {
   return true;
 }
 
-std::int32_t ShortcutEntriesRemove(ShortcutEntry* entries, std::int32_t count, HWND window) {
-  if (entries == nullptr || count < 1) return count;
+std::int32_t ShortcutEntriesRemove(ShortcutEntry* list, std::int32_t count, HWND window) {
+  if (list == nullptr || count < 1) return count;
   const ShortcutEntry* kept_end =
-      std::remove_if(entries, entries + count, [window](const ShortcutEntry& entry) {
+      std::remove_if(list, list + count, [window](const ShortcutEntry& entry) {
         return entry.window == window || entry.window == nullptr;
       });
-  const auto kept = static_cast<std::int32_t>(kept_end - entries);
+  const auto kept = static_cast<std::int32_t>(kept_end - list);
   if (kept > 0) return kept;
-  entries[0] = ShortcutEntry{};
+  list[0] = ShortcutEntry{};
   return 1;
 }
 
