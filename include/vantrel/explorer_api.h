@@ -20,8 +20,31 @@ inline constexpr std::int64_t EXPLORER_VIEW_DETAILS = 1;
 inline constexpr std::int64_t EXPLORER_VIEW_SMALL_ICONS = 2;
 inline constexpr std::int64_t EXPLORER_VIEW_LIST = 3;
 
-// A column width that means a quarter of the gadget's width.
+// A column width that means a quarter of the gadget's width (less a vertical scroll bar's, so
+// that the four columns fit it).
 inline constexpr std::int64_t COLUMN_WIDTH_AUTO = 999999;
+
+// The explorer's own events: EVENT_GADGET with the gadget's id as EventSourceId, told apart by
+// EventDetail (values no key or mouse event leaves there), the item in EventItemIndex.
+// The chosen item changed, by mouse or keys (arrows, Home/End, type-ahead); item: the chosen
+// one, -1 when nothing is chosen.
+inline constexpr std::int32_t EXPLORER_EVENT_CHOSEN = 0xE001;
+// A file was opened by a double click or Enter; item: the file.
+inline constexpr std::int32_t EXPLORER_EVENT_OPENED = 0xE002;
+// The user entered a folder, a drive or the drive list (a double click or Enter on it), or the
+// folder shown went away and its nearest existing parent is shown; item -1. ExplorerPathGet
+// answers the new path.
+inline constexpr std::int32_t EXPLORER_EVENT_ENTERED = 0xE003;
+
+// What an item is (ExplorerChosenKindGet).
+inline constexpr std::int32_t EXPLORER_ITEM_NONE = 0;
+inline constexpr std::int32_t EXPLORER_ITEM_FOLDER = 1;  // ".." included
+inline constexpr std::int32_t EXPLORER_ITEM_FILE = 2;
+inline constexpr std::int32_t EXPLORER_ITEM_DRIVE = 3;
+
+// Flags of ExplorerOptions: a pattern filters files only, and every folder is listed, as in a
+// file dialog (without it, folders are filtered by the pattern too).
+inline constexpr std::int64_t EXPLORER_OPTION_ALL_FOLDERS = 1;
 
 // Filled by the application (or ExplorerOptionsDefault) and passed to ExplorerGadgetCreate,
 // which keeps a pointer to it: it must outlive the gadget. Each text holds at most its size - 1
@@ -38,9 +61,10 @@ struct ExplorerOptions {
   std::int64_t sizeWidth;
   std::int64_t typeWidth;
   std::int64_t modifiedWidth;
+  std::int64_t flags;  // EXPLORER_OPTION_* bits
 };
 
 // Writes the defaults ("Name", "Size", "Type", "Modified", "Error", "Access Denied", no extended
-// style, automatic widths) into the record, texts padded with zero bytes. A null record is
+// style, automatic widths, no flags) into the record, texts padded with zero bytes. A null record is
 // ignored.
 void ExplorerOptionsDefault(ExplorerOptions* options);

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "constants.h"
 #include "explorer_api.h"
@@ -313,6 +314,24 @@ std::int64_t ExplorerColumnSort(GadgetId id, std::int64_t column);
 // The 0-based index of the item last painted as selected (0 at first); -1 for an id that
 // names no explorer gadget.
 std::int64_t ExplorerSelectedIndexGet(GadgetId id);
+
+// What is chosen at the moment of the call (the focused item if it is chosen, else the first
+// chosen): its 0-based index, -1 when nothing is chosen or the id names no explorer gadget.
+std::int64_t ExplorerChosenIndexGet(GadgetId id);
+// Its full path, as it opens (a folder's and a drive's end in "", ".." is the parent folder,
+// the drive list is ""); empty when nothing is chosen.
+std::string ExplorerChosenPathGet(GadgetId id);
+// Its kind: EXPLORER_ITEM_FOLDER, _FILE, _DRIVE, or EXPLORER_ITEM_NONE.
+std::int32_t ExplorerChosenKindGet(GadgetId id);
+// The paths of every chosen item (the user chooses several with Ctrl and Shift), in list order.
+std::vector<std::string> ExplorerChosenPathsGet(GadgetId id);
+
+// Watching: a shown folder is listed again when entries are added, removed, renamed or changed
+// in it (within half a second, the choice, the focus and the scroll position kept), and a
+// folder that goes away gives way to its nearest existing parent; the drive list follows drives
+// that come and go. On (1, the default) or off (0). Returns -1 when applied, 0 for an id that
+// names no explorer gadget.
+std::int32_t ExplorerWatchSet(GadgetId id, std::int32_t on);
 
 // Font of gadgets: (-1, -1) clears the default, (-1, font) sets the font given to gadgets
 // created later (both return 0); (id, font) sends WM_SETFONT to the gadget (an explorer's

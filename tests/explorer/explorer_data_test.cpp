@@ -128,6 +128,16 @@ TEST(ExplorerTexts, TrimsReplacementsPatternsAndMovesWalkByCharacter) {
         ExplorerOpenPlanMake(m.path, m.pattern, m.name, m.mode ? m.name : "", m.mode, m.cp).target,
         m.target);
   EXPECT_EQ(ExplorerIsShareRoot("\\\\s\\\x95\\\\", 932), EXPLORER_TRUE);  // four real separators
+  // "." and ".." resolved by component, "/" read as "\", never above a root; 932's "\x95\\" is a
+  // name whose trail byte is no separator.
+  // clang-format off
+  const struct { const char* path; uint32_t cp; const char* resolved; } resolves[] = {
+      {"C:\\data\\pics\\..", 1252, "C:\\data\\"}, {"C:/data/./pics", 1252, "C:\\data\\pics"},
+      {"C:\\data\\..\\..\\*.png", 1252, "C:\\*.png"}, {"C:\\a\\\x95\\\\..\\b\\.", 932, "C:\\a\\b\\"},
+      {"\\\\s\\share\\d\\..\\..", 1252, "\\\\s\\share\\"}, {"a\\..\\..\\b", 1252, "..\\b"},
+      {"a\\..", 1252, ".\\"}, {"", 1252, ""}, {"\\", 1252, "\\"}, {"C:\\d\\x..y\\", 1252, "C:\\d\\x..y\\"}};
+  // clang-format on
+  for (const auto& r : resolves) EXPECT_EQ(ExplorerPathResolve(r.path, r.cp), r.resolved) << r.path;
 }
 
 }  // namespace

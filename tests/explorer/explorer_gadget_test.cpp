@@ -74,7 +74,7 @@ class ExplorerGadget : public testing::Test {
 TEST_F(ExplorerGadget, CreationKeepsThePatternAndOptionsGiveTitlesWidthsAndFonts) {
   // clang-format off
   const struct { std::string path, shown; size_t count; } rows[] = {
-      {"", "\\", GetLogicalDriveStringsA(0, nullptr) / 4u}, {kRoot + "*.txt", kRoot, 4},  // every drive; folders match *.txt
+      {"", "\\", GetLogicalDriveStringsA(0, nullptr) / 4u}, {kRoot + "*.txt", kRoot, 5},  // every drive; "..", folders match *.txt
       {kRoot + "sub", kRoot + "sub\\", 2}, {"*x", "*x\\", 0}};
   // clang-format on
   for (const auto& row : rows) {
@@ -101,9 +101,11 @@ TEST_F(ExplorerGadget, CreationKeepsThePatternAndOptionsGiveTitlesWidthsAndFonts
     for (int column = 0; column < 4; ++column) {
       char title[32] = {};
       LVCOLUMNA info = {LVCF_TEXT | LVCF_WIDTH, 0, 0, title, sizeof title, 0, 0, 0, 0, 0, 0};
-      ListView_GetColumn(list, column, &info);  // widths else a quarter of 400
+      ListView_GetColumn(list, column, &info);  // else a quarter of 250 beside a scroll bar
       EXPECT_EQ(title + std::to_string(info.cx),
-                titles[column] + std::to_string(given && column == 1 ? 120 : 100));
+                titles[column] + std::to_string(given && column == 1
+                                                    ? 120
+                                                    : (250 - GetSystemMetrics(SM_CXVSCROLL)) / 4));
     }
   }
   GadgetFontSet(kMain, reinterpret_cast<intptr_t>(font));
@@ -141,18 +143,22 @@ TEST_F(ExplorerGadget, ScanListsDotDotFoldersThenFilesByModePatternAndFirstOnly)
   const char* const all = ".. sub1|sub2 a.txt|b.dat|c.txt";
   const int64_t any = EXPLORER_LIST_ALL, files = EXPLORER_LIST_FILES;
   const int32_t on = EXPLORER_FIRST_ONLY_ON, off = EXPLORER_FIRST_ONLY_OFF, ok = PROBE_OK;
+  ExplorerOptions all_folders;
+  ExplorerOptionsDefault(&all_folders);
+  all_folders.flags = EXPLORER_OPTION_ALL_FOLDERS;
   // clang-format off
-  const struct { int64_t listMode; int32_t firstOnly; const char *pattern, *leaf; int32_t probe; int64_t count; const char* shown; } rows[] = {
+  const struct { int64_t listMode; int32_t firstOnly; const char *pattern, *leaf; int32_t probe; int64_t count; const char* shown; bool allFolders = false; } rows[] = {
       {any, off, "", "", ok, 6, all}, {EXPLORER_LIST_FOLDERS, off, "", "", ok, 3, ".. sub1|sub2"},
       {files, off, "", "", ok, 4, ".. a.txt|b.dat|c.txt"},
       {any, on, "", "nowhere\\", PROBE_FAILED, 0, ".. a.txt|b.dat|c.txt"},  // missing: lists untouched
       {files, off, "", "sub2\\", ok, 2, ".. big.bin"},
-      {any, off, "*.txt", "sub1\\*.txt", ok, 2, "f.txt x.txt"},  // folders match too
+      {any, off, "*.txt", "sub1\\*.txt", ok, 3, ".. f.txt x.txt"},  // folders match too, ".." is made
+      {any, off, "*.txt", "sub1\\*.txt", ok, 4, ".. f.txt|g x.txt", true},  // or every folder is listed
       {any, on, "", "", ok, 1, ".."},
-      {any, off, "*.zzz", "*.zzz", PROBE_NOT_FOUND, 0, ".."},
-      // A drive root makes its ".." at its first folder, so not without one, nor files only.
-      {any, off, "", "R:\\", ok, 2, "one.txt|two.txt"}, {any, off, "", "S:\\", ok, 3, ".. d1 f.txt"},
-      {any, on, "", "S:\\", ok, 2, ".. d1"}, {files, off, "", "S:\\", ok, 1, "f.txt"},
+      {any, off, "*.zzz", "*.zzz", PROBE_NOT_FOUND, 1, ".."},
+      // A drive root makes its ".." at its first folder, or without one, or files only, at the end.
+      {any, off, "", "R:\\", ok, 3, ".. one.txt|two.txt"}, {any, off, "", "S:\\", ok, 3, ".. d1 f.txt"},
+      {any, on, "", "S:\\", ok, 2, ".. d1"}, {files, off, "", "S:\\", ok, 2, ".. f.txt"},
       {any, off, "*.*", "S:\\*.*", ok, 3, ".. d1 f.txt"},  // a root whatever pattern it carries
       // At the top of a share there is no way up; a folder below it has its own.
       {any, off, "", "\\\\vantrelhost\\share\\", ok, 2, "dir top.txt"},
@@ -162,6 +168,7 @@ TEST_F(ExplorerGadget, ScanListsDotDotFoldersThenFilesByModePatternAndFirstOnly)
     SCOPED_TRACE(std::string(row.leaf) + ", list mode " + std::to_string(row.listMode));
     gadget.data.listMode = row.listMode;
     gadget.data.pattern = row.pattern;
+    gadget.data.options = row.allFolders ? &all_folders : nullptr;
     ExplorerFirstOnlySet(row.firstOnly);
     const bool absolute = row.leaf[0] == '\\' || (row.leaf[0] != '\0' && row.leaf[1] == ':');
     const std::string path = (absolute ? "" : root_) + row.leaf;
@@ -212,6 +219,7 @@ bool Alone(const std::string& folder) {
 // and share roots, with names of 255 bytes or bytes above 127. A pattern, or a search the handle
 // cannot serve, goes to the search functions, with their records or error.
 TEST_F(ExplorerGadget, FolderReadGivesTheRecordsAndErrorsOfTheSearchFunctions) {
+  ExplorerWatchSet(kMain, 0);  // its notification holds the folder open
   ASSERT_TRUE(HostRun("mkdir -p " + scan_ + "/many && cd " + scan_ +
                       "/many && for k in $(seq 1500); do : > $(printf n%060d $k); done"));
   // Read by the toolkit when `handle` is given (set to whether it read through the handle).
@@ -338,6 +346,94 @@ TEST_F(ExplorerGadget, TypeAheadFindsByPrefixAndEnterOpensTheChosenItemOnce) {
   EXPECT_EQ(std::pair(boxes, ExplorerPathGet(kMain)), std::pair(1, kRoot));
 }
 
+// The explorer events of kMain that `act` gives, as "C3 O3 E-1 " (chosen, opened, entered), once
+// they end as `expected` (type-ahead chooses at every letter); a button press with no source
+// fails the test.
+std::string Happen(const std::function<void()>& act, const std::string& expected) {
+  std::string seen;
+  act();
+  PollUntil([&](int32_t code) {
+    EXPECT_FALSE(code == WM_LBUTTONDOWN && EventSourceId() == 0);
+    const int64_t detail = EventDetail() - EXPLORER_EVENT_CHOSEN;
+    if (code == EVENT_GADGET && EventSourceId() == kMain && detail >= 0 && detail < 3)
+      seen += "COE"[detail] + std::to_string(EventItemIndex()) + " ";
+    return seen.ends_with(expected);
+  });
+  return seen;
+}
+
+// Real clicks and keys give the gadget's own events: a choice by mouse, arrows, Home/End or
+// type-ahead, a file opened by a double click or Enter, a folder entered. The answers about the
+// choice hold at the call: with nothing chosen, a choice not painted, several, in the drive list,
+// minimised; the chosen row stays coloured when the focus leaves, and four automatic columns fit.
+TEST_F(ExplorerGadget, ChoicesOpeningsAndEntriesAreEventsAndTheAnswersHoldAtTheCall) {
+  ExplorerColumnSort(kMain, 1);  // by size: "..", the folders, then kFiles in their order
+  const auto click = [&](const std::string& name, int clicks) {
+    return [=] {
+      RECT r = {LVIR_LABEL, 0, 0, 0};
+      SendMessageA(list_, LVM_GETITEMRECT, Row(list_, name), reinterpret_cast<LPARAM>(&r));
+      Click(list_, r, clicks);
+    };
+  };
+  const auto keys = [](const std::string& xdotool) {
+    return [=] { HostRun("sleep 1; xdotool " + xdotool); };  // type-ahead forgets after a moment
+  };
+  const std::string a = std::to_string(Row(list_, "a.txt")), last = std::to_string(16 - 1);
+  const std::string s1024 = std::to_string(Row(list_, "s1024.bin"));
+  // clang-format off
+  const std::pair<std::function<void()>, std::string> steps[] = {
+      {click("a.txt", 1), "C" + a + " "}, {keys("key Down"), "C" + std::to_string(Row(list_, "a.txt") + 1) + " "},
+      {keys("key Home"), "C0 "}, {keys("key End"), "C" + last + " "}, {keys("type s1024"), "C" + s1024 + " "},
+      {keys("key Return"), "O" + s1024 + " "}, {click("a.txt", 2), "C" + a + " O" + a + " "},
+      {click("sub", 2), "C" + std::to_string(Row(list_, "sub")) + " E-1 "}, {keys("key Home Return"), "C0 E-1 "}};
+  // clang-format on
+  for (const auto& [act, expected] : steps) {
+    const std::string seen = Happen(act, expected);
+    EXPECT_TRUE(seen.ends_with(expected)) << seen << " for " << expected;
+  }
+  EXPECT_EQ(ExplorerPathGet(kMain), kRoot);
+  const auto answers = [](GadgetId id) {
+    return std::to_string(ExplorerChosenIndexGet(id)) + " " + ExplorerChosenPathGet(id) + " " +
+           std::to_string(ExplorerChosenKindGet(id));
+  };
+  EXPECT_EQ(answers(kMain), "-1  0");  // nothing chosen after a move
+  const auto choose = [&](const std::string& name, UINT state) {
+    ListView_SetItemState(list_, Row(list_, name), state, state);  // no paint in between
+    return answers(kMain);
+  };
+  const UINT both = LVIS_SELECTED | LVIS_FOCUSED;
+  const std::string parent = kRoot.substr(0, kRoot.rfind('\\', kRoot.size() - 2) + 1);
+  EXPECT_EQ(choose("..", both), "0 " + parent + " 1");
+  ShowWindow(CurrentWindowGet(), SW_MINIMIZE);
+  EXPECT_EQ(choose("sub", both), std::to_string(Row(list_, "sub")) + " " + kRoot + "sub\\ 1");
+  ShowWindow(CurrentWindowGet(), SW_RESTORE);
+  EXPECT_EQ(choose("a.txt", LVIS_SELECTED),
+            std::to_string(Row(list_, "sub")) + " " + kRoot + "sub\\ 1");
+  EXPECT_EQ(ExplorerChosenPathsGet(kMain),
+            (Strings{parent, kRoot + "sub\\", kRoot + "a.txt"}));  // in list order
+  EXPECT_EQ(choose("a.txt", both), a + " " + kRoot + "a.txt 2");
+  // The chosen row keeps its colour without the focus; no horizontal scroll bar.
+  SetFocus(CurrentWindowGet());
+  UpdateWindow(list_);
+  RECT row = {LVIR_LABEL, 0, 0, 0};
+  SendMessageA(list_, LVM_GETITEMRECT, Row(list_, "a.txt"), reinterpret_cast<LPARAM>(&row));
+  POINT inside = {row.left + 2, (row.top + row.bottom) / 2};
+  ClientToScreen(list_, &inside);
+  EXPECT_NE(GetPixel(GetDC(nullptr), inside.x, inside.y), RGB(255, 255, 255));
+  EXPECT_EQ(GetWindowLongPtrA(list_, GWL_STYLE) & WS_HSCROLL, 0);
+  ExplorerPathSet(kMain, "");
+  EXPECT_EQ(choose(Cell(list_, 0, 0), both), "0 " + Cell(list_, 0, 0) + " 3");
+  EXPECT_EQ(answers(kOther) + std::to_string(ExplorerChosenPathsGet(kOther).size()), "-1  00");
+  // Paths resolve before the move; a move that fails leaves path, listing and choice.
+  EXPECT_EQ(ExplorerPathSet(kMain, (kRoot + "sub/../New.txt/.").c_str()), -1);
+  EXPECT_EQ(ExplorerPathGet(kMain), kRoot + "New.txt\\");
+  choose("b.txt", both);
+  EXPECT_EQ(ExplorerPathSet(kMain, (kRoot + "nowhere\\..\\gone").c_str()), 0);
+  EXPECT_EQ(std::pair(ExplorerPathGet(kMain), Column(list_)),
+            std::pair(kRoot + "New.txt\\", Strings{"..", "b.txt"}));
+  EXPECT_EQ(ExplorerChosenPathGet(kMain), kRoot + "New.txt\\b.txt");
+}
+
 // The notification codes a window was sent, in order.
 std::vector<UINT> notified;
 LRESULT CALLBACK RecordNotify(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
@@ -386,7 +482,7 @@ TEST_F(ExplorerGadget, PatternsCarryIntoFoldersFallBackToDotDotAndFailedMovesCha
   const std::string txt = kRoot + "*.txt";
   ExplorerPathSet(kMain, txt.c_str());
   ASSERT_EQ(Open(kMain, "New.txt"), kRoot + "New.txt\\");
-  EXPECT_EQ(Column(list_), Strings{"b.txt"});
+  EXPECT_EQ(Column(list_), (Strings{"..", "b.txt"}));
   ExplorerPathSet(kMain, txt.c_str());
   const Strings shown = Column(list_);
   // Wine run as root ignores Unix rights, so the probe's refusal (0) is stood in for. A folder
@@ -428,7 +524,7 @@ TEST_F(ExplorerGadget, ViewModesSetStylesAndImageListsAndTwoOfThemDropThePattern
     EXPECT_EQ(ExplorerViewModeSet(kMain, row.mode), row.result);
     EXPECT_EQ(GetWindowLongPtrA(list_, GWL_STYLE) & (LVS_TYPEMASK | kept), row.view | kept);
     EXPECT_EQ(SendMessageA(list_, LVM_GETIMAGELIST, LVSIL_NORMAL, 0), LRESULT(large));
-    EXPECT_EQ(Column(list_).size(), row.mode == 2 || row.mode == 3 ? 16u : 4u);  // reloaded
+    EXPECT_EQ(Column(list_).size(), row.mode == 2 || row.mode == 3 ? 16u : 5u);  // reloaded
     notified.clear();  // the new listing is painted: its cells are asked for
     UpdateWindow(list_);
     EXPECT_NE(std::ranges::find(notified, LVN_GETDISPINFOA), notified.end()) << row.mode;

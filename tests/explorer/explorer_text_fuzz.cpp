@@ -20,6 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const ExplorerOpenPlan plan =
       ExplorerOpenPlanMake(parts[0], parts[1], parts[2], parts[3], data[9] & 1, cp);
   Check(plan.path.size() <= parts[0].size() || plan.driveList);
+  // Resolving twice changes nothing more, and a resolved path holds no "." or ".." to resolve.
+  const std::string resolved = ExplorerPathResolve(parts[0], cp);
+  Check(ExplorerPathResolve(resolved, cp) == resolved);
   const std::string trimmed = TextTrimTrailing(parts[0], parts[1], cp);
   Check(parts[0].starts_with(trimmed) && (!trimmed.empty() || parts[0].empty()));
   // Replacing a text by itself changes nothing, first or every, found or not.

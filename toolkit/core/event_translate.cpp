@@ -30,6 +30,9 @@ std::uint32_t High16(std::uint64_t value) {
 std::int32_t Low32(std::uint64_t value) {
   return static_cast<std::int32_t>(value & 0xFFFFFFFF);
 }
+std::int32_t High32(std::uint64_t value) {
+  return static_cast<std::int32_t>(value >> 32);
+}
 HWND AsWindow(std::uint64_t value) {
   return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(value));
 }
@@ -113,6 +116,13 @@ void OnScroll(const Drained& d, EventStateRecord& s) {
 }
 
 void OnToolkitMessage(const Drained& d, EventStateRecord& s) {
+  if (Low32(d.wparam) == static_cast<std::int32_t>(GADGET_NOTIFY)) {
+    s.code = EVENT_GADGET;
+    s.detail = High32(d.wparam);
+    s.source_id = Low32(d.lparam);
+    s.item_index = High32(d.lparam);
+    return;
+  }
   switch (d.wparam) {
     case SPIN_NOTIFY:
       s.code = EVENT_GADGET;

@@ -17,6 +17,7 @@
 #include "toolkit/explorer/explorer_open_path.h"
 #include "toolkit/explorer/explorer_present.h"
 #include "toolkit/explorer/explorer_scan.h"
+#include "toolkit/explorer/explorer_watch.h"
 #include "toolkit/gadgets/gadget_constants.h"
 #include "toolkit/gadgets/gadget_registry.h"
 #include "toolkit/gadgets/tab_stop.h"
@@ -48,8 +49,23 @@ std::string FieldText(const char (&field)[N]) {
   return std::string(TextFieldRead(field, N, GetACP()));
 }
 
+// An automatic column takes a quarter of the room beside a vertical scroll bar, so that the four
+// fit without a horizontal one.
 int ColumnWidth(std::int64_t width, std::int64_t gadget_width) {
-  return static_cast<int>(width == COLUMN_WIDTH_AUTO ? gadget_width / kAutoWidthDivisor : width);
+  const std::int64_t room = gadget_width - GetSystemMetrics(SM_CXVSCROLL);
+  return static_cast<int>(width == COLUMN_WIDTH_AUTO ? room / kAutoWidthDivisor : width);
+}
+
+// The automatic columns follow the gadget's width.
+void ColumnsFit(HWND list, const ExplorerGadgetData& record, int width) {
+  if (record.options == nullptr) return;
+  const ExplorerOptions& o = *record.options;
+  const std::int64_t widths[kColumnCount] = {o.nameWidth, o.sizeWidth, o.typeWidth,
+                                             o.modifiedWidth};
+  for (int column = 0; column < kColumnCount; ++column) {
+    if (widths[column] == COLUMN_WIDTH_AUTO)
+      ListView_SetColumnWidth(list, column, ColumnWidth(COLUMN_WIDTH_AUTO, width));
+  }
 }
 
 void ColumnsInsert(HWND list, const ExplorerGadgetData& record) {
@@ -79,8 +95,9 @@ void OnCreate(HWND window) {
     record->ownsOptions = true;
     ExplorerOptionsDefault(record->options);
   }
-  HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", EXPLORER_LIST_REPORT_STYLE, 0, 0,
-                              static_cast<int>(record->width - kListInset),
+  // Clicks in the list are the gadget's events, not the window's bare button presses.
+  HWND list = CreateWindowExA(WS_EX_NOPARENTNOTIFY, WC_LISTVIEWA, "", EXPLORER_LIST_REPORT_STYLE, 0,
+                              0, static_cast<int>(record->width - kListInset),
                               static_cast<int>(record->height - kListInset), window, nullptr,
                               nullptr, nullptr);
   record->listView = list;
@@ -105,12 +122,20 @@ void OnCreate(HWND window) {
   SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
   const std::int64_t count = ExplorerScan(record, record->path);
   SendMessageA(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOINVALIDATEALL);
+  if (list != nullptr) ExplorerWatchRenew(record);
 }
 
 void OnSize(HWND window, LPARAM lparam) {
   if (ExplorerGadgetData* record = ExplorerRecordOfWindow(window)) {
     MoveWindow(record->listView, 0, 0, LOWORD(lparam), HIWORD(lparam), TRUE);
+    ColumnsFit(record->listView, *record, LOWORD(lparam));
   }
+}
+
+bool OnTimer(HWND window, WPARAM timer) {
+  if (timer != EXPLORER_WATCH_TIMER) return false;
+  ExplorerWatchTick(window);
+  return true;
 }
 
 // Answers what the list asks, then passes every notification on to the toolkit window as if
@@ -154,6 +179,7 @@ std::int64_t ExplorerDataFree(ExplorerGadgetData* record) {
       }
     }
   }
+  ExplorerWatchClose(record);
   delete record->entries;
   if (record->ownsOptions) delete record->options;
   if (ExplorerCurrentGet() == record) ExplorerCurrentSet(nullptr);
@@ -189,6 +215,9 @@ LRESULT CALLBACK ExplorerWindowProc(HWND window, UINT message, WPARAM wparam, LP
       break;
     case WM_NOTIFY:
       if (OnNotify(window, wparam, lparam, &result)) return result;
+      break;
+    case WM_TIMER:
+      if (OnTimer(window, wparam)) return 0;
       break;
     default:
       break;

@@ -39,4 +39,5 @@ void ExplorerOptionsDefault(ExplorerOptions* options) {
   options->sizeWidth = COLUMN_WIDTH_AUTO;
   options->typeWidth = COLUMN_WIDTH_AUTO;
   options->modifiedWidth = COLUMN_WIDTH_AUTO;
+  options->flags = 0;
 }

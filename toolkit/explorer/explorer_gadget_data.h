@@ -22,6 +22,12 @@ struct ExplorerGadgetData {
   ExplorerEntryList* entries = nullptr;
   bool ownsOptions = false;     // options is the gadget's own default record, freed with it
   bool choiceClearing = false;  // a reload is clearing the list's choice: no news to pass on
+  int64_t chosenReported = -1;  // the chosen item the last EXPLORER_EVENT_CHOSEN named
+  bool watching = true;         // the folder shown is listed again when it changes
+  void* watch = nullptr;        // the change notification of the folder watched (a HANDLE)
+  std::string watchedPath;      // the path that notification watches
+  uint32_t watchedDrives = 0;   // the drive list's drives when last listed
+  int watchChanged = 0;         // ticks that saw changes not yet listed
 };
 
 ExplorerGadgetData* ExplorerCurrentGet();

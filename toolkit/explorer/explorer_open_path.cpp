@@ -1,6 +1,8 @@
 // Platform-free path arithmetic of an explorer gadget: its pattern, and where a move leads.
 #include "toolkit/explorer/explorer_open_path.h"
 
+#include <vector>
+
 #include "toolkit/core/code_page_text.h"
 #include "toolkit/explorer/explorer_constants.h"
 #include "toolkit/explorer/explorer_present_text.h"
@@ -31,7 +33,66 @@ std::size_t PatternStart(std::string_view path, std::uint32_t code_page) {
                                                                           : 0;
 }
 
+constexpr char kForwardSlash = '/';
+constexpr char kDot[] = ".";
+constexpr std::size_t kUncPrefixLength = 2;  // the "\\" of \\server\share
+constexpr std::size_t kUncRootParts = 2;     // server and share
+
+// The length of the root that ".." never climbs above: C:\ (or C:), \\server\share\, or \.
+std::size_t RootLength(std::string_view path, std::uint32_t code_page) {
+  if (path.size() > kDriveColonIndex && path[kDriveColonIndex] == kDriveColon) {
+    const std::size_t after = kDriveColonIndex + 1;
+    return after < path.size() && path[after] == EXPLORER_PATH_SEPARATOR ? after + 1 : after;
+  }
+  if (path.substr(0, kUncPrefixLength) == "\\\\") {
+    std::size_t at = kUncPrefixLength;
+    for (std::size_t part = 0; part < kUncRootParts && at < path.size(); ++part) {
+      const std::size_t next = TextCharFind(path, EXPLORER_PATH_SEPARATOR, code_page, at);
+      at = next == std::string_view::npos ? path.size() : next + 1;
+    }
+    return at;
+  }
+  return !path.empty() && path[0] == EXPLORER_PATH_SEPARATOR ? 1 : 0;
+}
+
 }  // namespace
+
+std::string ExplorerPathResolve(std::string_view path, std::uint32_t code_page) {
+  std::string text(path);
+  for (std::size_t at = 0; at < text.size(); at = TextCharNext(text, at, code_page)) {
+    if (text[at] == kForwardSlash) text[at] = EXPLORER_PATH_SEPARATOR;
+  }
+  const std::size_t root = RootLength(text, code_page);
+  std::vector<std::string_view> parts;
+  const std::string_view rest = std::string_view(text).substr(root);
+  bool folder_end = rest.empty();
+  for (std::size_t start = 0; start <= rest.size();) {
+    std::size_t end = TextCharFind(rest, EXPLORER_PATH_SEPARATOR, code_page, start);
+    if (end == std::string_view::npos) end = rest.size();
+    const std::string_view part = rest.substr(start, end - start);
+    const bool last = end == rest.size();
+    folder_end = last && (part.empty() || part == kDot || part == EXPLORER_DOT_DOT);
+    if (part == EXPLORER_DOT_DOT) {
+      // Above a root it stays there; above a relative start it is kept.
+      if (!parts.empty() && parts.back() != EXPLORER_DOT_DOT) {
+        parts.pop_back();
+      } else if (root == 0) {
+        parts.push_back(part);
+      }
+    } else if (!part.empty() && part != kDot) {
+      parts.push_back(part);
+    }
+    start = end + 1;
+  }
+  std::string resolved = text.substr(0, root);
+  for (const std::string_view part : parts) {
+    resolved.append(part);
+    resolved += EXPLORER_PATH_SEPARATOR;
+  }
+  if (!parts.empty() && !folder_end) resolved.pop_back();
+  if (resolved.empty() && root == 0 && !path.empty()) resolved = std::string(kDot) + kSeparatorText;
+  return resolved;
+}
 
 std::string ExplorerPatternOf(std::string_view path, std::uint32_t code_page) {
   const std::size_t start = PatternStart(path, code_page);

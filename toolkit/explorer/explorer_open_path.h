@@ -40,5 +40,11 @@ ExplorerOpenPlan ExplorerOpenPlanMake(std::string_view path, std::string_view pa
                                       std::string_view name, std::string_view text,
                                       std::int32_t mode, std::uint32_t code_page);
 
+// The path with "/" read as "\" and its "." and ".." components resolved, as the system
+// resolves a full path: ".." above a root (C:\, \\server\share\, \) stays at the root, and one
+// above the start of a relative path is kept. A path that ended in a separator, ".", or ".."
+// ends in "\"; the pattern, a last component with "*", is kept as it is.
+std::string ExplorerPathResolve(std::string_view path, std::uint32_t code_page);
+
 // The not-found fallback's folder: the target without its pattern; empty when it has none.
 std::string ExplorerFallbackFolder(std::string_view target, std::uint32_t code_page);

@@ -4,11 +4,14 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <utility>
+#include <vector>
 
 #include <vantrel/toolkit.h>
 
 #include "toolkit/core/code_page_text.h"
+#include "toolkit/explorer/explorer_choice.h"
 #include "toolkit/explorer/explorer_entries.h"
 #include "toolkit/explorer/explorer_find_item.h"
 #include "toolkit/explorer/explorer_record.h"
@@ -16,6 +19,7 @@
 #include "toolkit/explorer/explorer_present_text.h"
 #include "toolkit/explorer/explorer_scan.h"
 #include "toolkit/explorer/explorer_shell_cache.h"
+#include "toolkit/explorer/explorer_watch.h"
 
 namespace {
 
@@ -73,8 +77,12 @@ void ListShow(HWND list, ExplorerGadgetData* gadget, std::int64_t count) {
   if (count == ListView_GetItemCount(list) && ListView_GetSelectedCount(list) <= kFewChosen) {
     ChoiceClearQuietly(list, gadget);
   } else {
+    // The choice goes with the rows, quietly too: a new listing starts with nothing chosen.
+    gadget->choiceClearing = true;
     ListReset(list, count);
+    gadget->choiceClearing = false;
   }
+  gadget->chosenReported = -1;
   // Windows need not repaint when redrawing resumes, nor when the choice goes.
   InvalidateRect(list, nullptr, TRUE);
 }
@@ -86,6 +94,55 @@ bool ListReload(HWND list, ExplorerGadgetData* gadget, std::string_view path) {
   if (!count.has_value()) return false;
   ListShow(list, gadget, *count);
   return true;
+}
+
+// The name of the listing's item, empty for none.
+std::string_view NameOf(const ExplorerGadgetData& gadget, int item) {
+  const ExplorerEntry* entry =
+      item < 0 ? nullptr : ExplorerEntryFind(gadget.entries, static_cast<std::int64_t>(item) + 1);
+  return entry != nullptr ? std::string_view(entry->name) : std::string_view();
+}
+
+// What the user had in a listing: the chosen names, the focused one and the top row's.
+struct ListPlace {
+  std::vector<std::string> chosen;
+  std::string focused;
+  std::string top;
+};
+
+ListPlace ListPlaceOf(const ExplorerGadgetData& gadget) {
+  HWND list = gadget.listView;
+  ListPlace place;
+  for (int item = -1; (item = ListView_GetNextItem(list, item, LVNI_SELECTED)) >= 0;)
+    place.chosen.emplace_back(NameOf(gadget, item));
+  place.focused = NameOf(gadget, ListView_GetNextItem(list, -1, LVNI_FOCUSED));
+  place.top = NameOf(gadget, ListView_GetTopIndex(list));
+  return place;
+}
+
+// The same names chosen, focused and on top in the new listing, where they still are.
+void ListPlaceApply(HWND list, const ExplorerGadgetData& gadget, const ListPlace& place) {
+  if (place.chosen.empty() && place.focused.empty() && place.top.empty()) return;
+  std::unordered_map<std::string_view, int> items;
+  const std::int64_t count = ExplorerEntryListCount(gadget.entries);
+  for (int item = 0; item < count; ++item) items.emplace(NameOf(gadget, item), item);
+  const auto find = [&items](std::string_view name) {
+    const auto found = items.find(name);
+    return found != items.end() ? found->second : -1;
+  };
+  for (const std::string& name : place.chosen) {
+    if (const int item = find(name); item >= 0)
+      ListView_SetItemState(list, item, LVIS_SELECTED, LVIS_SELECTED);
+  }
+  if (const int item = find(place.focused); item >= 0) {
+    ListView_SetItemState(list, item, LVIS_FOCUSED, LVIS_FOCUSED);
+    ListView_SetSelectionMark(list, item);
+  }
+  // Scrolled to the end first, the top row then comes to the top.
+  if (const int item = find(place.top); item > 0) {
+    ListView_EnsureVisible(list, static_cast<int>(count - 1), FALSE);
+    ListView_EnsureVisible(list, item, FALSE);
+  }
 }
 
 // The scan puts the pattern between folder and name; the shell needs the real path.
@@ -211,6 +268,10 @@ std::optional<LRESULT> ExplorerPresentNotify(NMHDR* header) {
     case LVN_COLUMNCLICK:
       OnColumnClick(gadget, *reinterpret_cast<NMLISTVIEW*>(header));
       break;
+    case LVN_ITEMCHANGED:
+    case LVN_ODSTATECHANGED:
+      ExplorerChoiceNews(gadget);
+      break;
     default:
       break;
   }
@@ -234,9 +295,15 @@ std::int32_t ExplorerOpen(std::int64_t index, std::string_view text, HWND list, 
   // The text may be the gadget's own path or the last name, both rewritten below.
   const std::string given(text);
   char name[EXPLORER_OPEN_NAME_SIZE] = {};
+  const bool entered = given.empty() && mode == EXPLORER_OPEN_ENTRY;
   if (!given.empty()) {
     if (list != nullptr) gadget->listView = list;
   } else if (const ExplorerEntry* entry = ExplorerEntryFind(gadget->entries, index + 1)) {
+    // A file is opened by the application, which the event tells; a drive is entered.
+    if (entry->kind == ENTRY_KIND_FILE && gadget->path.size() > EXPLORER_DRIVE_LIST_PATH_MAX) {
+      ExplorerEventPost(*gadget, EXPLORER_EVENT_OPENED, index);
+      return kNotLoaded;
+    }
     // The name the entry's path was made with: one outside the code page shows question marks,
     // but its short name opens it.
     TextCopyBounded(name, sizeof(name), ExplorerEntryPathLeaf(*entry), GetACP());
@@ -246,19 +313,25 @@ std::int32_t ExplorerOpen(std::int64_t index, std::string_view text, HWND list, 
   const ExplorerProbeFunction probe =
       probe_function != nullptr ? probe_function : ExplorerFolderProbe;
   const std::int32_t outcome = plan.driveList ? PROBE_OK : probe(gadget, plan.target);
+  std::int32_t result = kNotLoaded;
   switch (outcome) {
     case PROBE_OK:
       if (!ListReload(gadget->listView, gadget, plan.target)) return kNotLoaded;
       gadget->path = plan.target;
-      return kLoadedAnew;
+      result = kLoadedAnew;
+      break;
     case PROBE_NOT_FOUND:
-      return NotFoundFallback(gadget, plan.target);
+      result = NotFoundFallback(gadget, plan.target);
+      break;
     case PROBE_ACCESS_DENIED:
       AccessDeniedShow(*gadget);
       return kNotLoaded;
     default:
       return kNotLoaded;
   }
+  ExplorerWatchRenew(gadget);
+  if (entered && result == kLoadedAnew) ExplorerEventPost(*gadget, EXPLORER_EVENT_ENTERED, -1);
+  return result;
 }
 
 void ExplorerProbeFunctionSet(ExplorerProbeFunction probe) {
@@ -269,13 +342,50 @@ std::int32_t ExplorerPathSet(GadgetId id, const char* path) {
   ExplorerGadgetData* gadget = ExplorerRecordOf(id);
   if (gadget == nullptr) return kNotLoaded;
   ExplorerCurrentSet(gadget);
-  const std::string given = path != nullptr ? path : "";
+  // Resolved first: a move that fails keeps the path it had, never one with ".." in it.
+  const std::string given = ExplorerPathResolve(path != nullptr ? path : "", GetACP());
   const std::string previous_pattern = gadget->pattern;
   gadget->pattern = ExplorerPatternOf(given, GetACP());
   const std::int32_t result = ExplorerOpen(0, given, gadget->listView, EXPLORER_OPEN_PATH);
   // A move that did not happen leaves the pattern that goes with the unchanged path.
   if (result == kNotLoaded) gadget->pattern = previous_pattern;
   return result;
+}
+
+bool ExplorerListRefresh(ExplorerGadgetData* gadget) {
+  HWND list = gadget->listView;
+  const ListPlace place = ListPlaceOf(*gadget);
+  const std::string chosen_before(NameOf(*gadget, static_cast<int>(ExplorerChosenItem(*gadget))));
+  const std::optional<std::int64_t> count = ExplorerScanTry(gadget, gadget->path);
+  if (!count.has_value()) return false;
+  const bool visible = (GetWindowLongPtrA(list, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (visible) SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+  gadget->choiceClearing = true;
+  SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+  SendMessageA(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(*count), LVSICF_NOINVALIDATEALL);
+  ListPlaceApply(list, *gadget, place);
+  gadget->choiceClearing = false;
+  if (visible) SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+  // The same item chosen is no news, though its row may have moved; another one is.
+  const std::int64_t chosen = ExplorerChosenItem(*gadget);
+  if (NameOf(*gadget, static_cast<int>(chosen)) == chosen_before) gadget->chosenReported = chosen;
+  ExplorerChoiceNews(gadget);
+  return true;
+}
+
+bool ExplorerListMove(ExplorerGadgetData* gadget, const std::string& target) {
+  if (!ListReload(gadget->listView, gadget, target)) return false;
+  gadget->path = target;
+  return true;
+}
+
+std::int32_t ExplorerWatchSet(GadgetId id, std::int32_t on) {
+  ExplorerGadgetData* gadget = ExplorerRecordOf(id);
+  if (gadget == nullptr) return kNotLoaded;
+  gadget->watching = on != 0;
+  ExplorerWatchRenew(gadget);
+  return kLoadedAnew;
 }
 
 std::int32_t ExplorerListModeSet(GadgetId id, std::int64_t mode) {

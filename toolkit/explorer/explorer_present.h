@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "toolkit/explorer/explorer_gadget_data.h"
@@ -21,6 +22,12 @@ void ExplorerPresentEnterKey(HWND list);
 // Moves ExplorerCurrent into item index (text empty) or the text (EXPLORER_OPEN_ENTRY), or to
 // the path in text (EXPLORER_OPEN_PATH). -1 when the list was loaded anew, 0 otherwise.
 std::int32_t ExplorerOpen(std::int64_t index, std::string_view text, HWND list, std::int32_t mode);
+
+// Lists the gadget's folder again in place: the same names stay chosen and focused, and the
+// same row on top. False, the listing unchanged, when the folder cannot be searched.
+bool ExplorerListRefresh(ExplorerGadgetData* gadget);
+// Shows the search path `target`, nothing chosen, at the top; false when it cannot be searched.
+bool ExplorerListMove(ExplorerGadgetData* gadget, const std::string& target);
 
 // The folder probe that moves use; tests stand in for it where the system cannot be made to
 // refuse (null restores ExplorerFolderProbe).

@@ -1,6 +1,7 @@
 // Scanning a folder or the drive list into an explorer gadget's entry list.
 #include "toolkit/explorer/explorer_scan.h"
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -8,6 +9,8 @@
 #include <vector>
 
 #include "toolkit/core/code_page_text.h"
+#include <vantrel/explorer_api.h>
+
 #include "toolkit/explorer/explorer_constants.h"
 #include "toolkit/explorer/explorer_entries.h"
 #include "toolkit/explorer/explorer_folder_read.h"
@@ -153,7 +156,7 @@ class ScanAppender {
     }
   }
   int64_t Count() const { return count_; }
-  void Restart() { count_ = 0; }
+  void Restart(int64_t kept) { count_ = kept; }
 
  private:
   void Append(ExplorerEntryList* list, std::string_view name, std::string_view leaf, uint64_t size,
@@ -182,18 +185,18 @@ class ScanAppender {
   int64_t count_ = 0;
 };
 
-// Appends the folders of an open search to `folders`, ".." made at a drive root, and its files
-// to `files` when that is given; returns at its end. One pass serves both, since folders and
-// files come from the same search: a second pass would read a big folder twice. False when a
-// search without short names meets a name that needs one.
+// Appends the folders of an open search to `folders` (when that is given), ".." made at a drive
+// root, and its files to `files` (when that is given); returns at its end, with `dot_dot` set
+// once a ".." is listed. One pass serves both, since folders and files come from the same
+// search: a second pass would read a big folder twice. False when a search without short names
+// meets a name that needs one.
 bool FolderPass(ExplorerFolderRead* read, const ExplorerGadgetData* gadget, std::string_view path,
                 bool short_names, ScanAppender* append, ExplorerEntryList* folders,
-                ExplorerEntryList* files) {
+                ExplorerEntryList* files, bool* dot_dot) {
   const bool share_root = ExplorerIsShareRoot(path, GetACP()) == EXPLORER_TRUE;
   // A root stays a root whatever pattern it carries: its ".." leads to the drive list.
   const bool drive_root = ExplorerIsDriveRoot(path, gadget->pattern, GetACP());
   const bool files_only = gadget->listMode == EXPLORER_LIST_FILES;
-  bool dot_dot_made = false;
   do {
     if (!short_names && std::strchr(find_data.cFileName, kUnmappedCharacter) != nullptr) {
       return false;
@@ -203,24 +206,67 @@ bool FolderPass(ExplorerFolderRead* read, const ExplorerGadgetData* gadget, std:
       continue;
     }
     const char* name = find_data.cFileName;
-    const bool dot_dot = std::strcmp(name, EXPLORER_DOT_DOT) == 0;
-    if (dot_dot && share_root) continue;
+    const bool is_dot_dot = std::strcmp(name, EXPLORER_DOT_DOT) == 0;
+    if (folders == nullptr || (is_dot_dot && share_root)) continue;
     if (std::strcmp(name, EXPLORER_DOT) == 0) continue;
     if (files_only) {
       // Only the way up is listed among the folders.
-      if (!dot_dot || dot_dot_made) continue;
+      if (!is_dot_dot || *dot_dot) continue;
     } else {
-      if (!dot_dot_made && drive_root) {
+      if (!*dot_dot && drive_root) {
         // A drive root has no ".." of its own: one is made at its first folder.
         append->DotDot(folders);
-        dot_dot_made = true;
+        *dot_dot = true;
       }
-      if (dot_dot_made && dot_dot) continue;
+      if (*dot_dot && is_dot_dot) continue;
     }
     append->Record(folders, ENTRY_KIND_FOLDER);
+    *dot_dot = *dot_dot || is_dot_dot;
     if (first_only == EXPLORER_FIRST_ONLY_ON) return true;
   } while (read->Next(&find_data));
   return true;
+}
+
+// Adds a ".." in front of the folders listed, where the sort keeps it first.
+void DotDotFirst(ScanAppender* append, ExplorerEntryList* folders) {
+  std::vector<ExplorerEntry>& entries = folders->entries;
+  const std::size_t before = entries.size();
+  append->DotDot(folders);
+  if (entries.size() == before) return;  // no memory for it
+  std::rotate(entries.begin(), entries.end() - 1, entries.end());
+  for (std::size_t k = 0; k < entries.size(); ++k)
+    entries[k].sequence = static_cast<int64_t>(k) + 1;
+}
+
+// One search of `text` into the lists, retried with short names when a name needs one. A search
+// that finds nothing in a folder that is there (a pattern that matches nothing, an empty drive
+// root) lists nothing; false when the folder cannot be searched.
+bool SearchInto(ExplorerGadgetData* gadget, const std::string& text, std::string_view path,
+                ScanAppender* append, ExplorerEntryList* folders, ExplorerEntryList* files,
+                bool* dot_dot) {
+  const int64_t kept = append->Count();
+  for (bool short_names = false;; short_names = true) {
+    ExplorerFolderRead read;
+    const bool found = SearchOpen(text, &find_data, short_names, &read);
+    if (!found && !short_names) {
+      if (GetLastError() != ERROR_FILE_NOT_FOUND) return false;
+      ExplorerEntryListEmpty(gadget->entries);
+      return true;
+    }
+    // The folder went away between the two searches: it lists as empty.
+    if (!found) return true;
+    // Its records' room serves the rebuild of the new listing.
+    ExplorerEntryListEmpty(gadget->entries);
+    if (FolderPass(&read, gadget, path, short_names, append, folders, files, dot_dot)) return true;
+    // Listed again whole, with short names: what this search listed goes (a files-only search
+    // keeps the folders an earlier one listed, and so their count).
+    if (folders != nullptr) {
+      ExplorerEntryListClear(folders);
+      *dot_dot = false;
+    }
+    if (files != nullptr) ExplorerEntryListClear(files);
+    append->Restart(kept);
+  }
 }
 
 void DriveList(ScanAppender* append, ExplorerEntryList* list) {
@@ -262,24 +308,30 @@ std::optional<int64_t> ExplorerScanTry(ExplorerGadgetData* gadget, std::string_v
     // A folder listed again (a header click) holds about as many entries as before, nearly
     // all of them files; the folders go in front of them at the end.
     ExplorerEntryListReserve(&files, ExplorerEntryListCount(gadget->entries));
-    for (bool short_names = false;; short_names = true) {
-      ExplorerFolderRead read;
-      const bool found = SearchOpen(search_text, &find_data, short_names, &read);
-      if (!found && !short_names) {
-        first_only = EXPLORER_FIRST_ONLY_OFF;
-        return std::nullopt;
-      }
-      // The folder went away between the two searches: it lists as empty.
-      if (!found) break;
-      // Its records' room serves the rebuild of the new listing.
-      ExplorerEntryListEmpty(gadget->entries);
-      const bool complete = FolderPass(&read, gadget, path, short_names, &append, scan_list,
-                                       with_files ? &files : nullptr);
-      if (complete) break;
-      ExplorerEntryListClear(scan_list);
-      ExplorerEntryListClear(&files);
-      append.Restart();
+    bool dot_dot = false;
+    // With every folder listed, the folders come from a search of every name and the files
+    // from the pattern's (a second pass only in that mode).
+    const bool all_folders = !gadget->pattern.empty() && gadget->options != nullptr &&
+                             (gadget->options->flags & EXPLORER_OPTION_ALL_FOLDERS) != 0;
+    const std::string folder_text =
+        all_folders
+            ? ExplorerPathWithoutPattern(path, gadget->pattern, GetACP()) + EXPLORER_ALL_NAMES
+            : std::string();
+    const bool searched =
+        all_folders
+            ? SearchInto(gadget, folder_text, path, &append, scan_list, nullptr, &dot_dot) &&
+                  (!with_files ||
+                   SearchInto(gadget, search_text, path, &append, nullptr, &files, &dot_dot))
+            : SearchInto(gadget, search_text, path, &append, scan_list,
+                         with_files ? &files : nullptr, &dot_dot);
+    if (!searched) {
+      first_only = EXPLORER_FIRST_ONLY_OFF;
+      return std::nullopt;
     }
+    // Every listing but a share's top has its way up: a pattern's search, a root holding only
+    // files or nothing, and files-only mode at a root give none of their own.
+    if (!dot_dot && ExplorerIsShareRoot(path, GetACP()) != EXPLORER_TRUE)
+      DotDotFirst(&append, scan_list);
     first_only = EXPLORER_FIRST_ONLY_OFF;
     // The files follow the folders, in the order the search gave them.
     ExplorerEntryListAppend(scan_list, &files);
