@@ -302,6 +302,37 @@ ScreenRatios GadgetOnScreen(const std::string& folder) {
           open_best / insert_all.seconds, bytes_per_entry,       peak_megabytes};
 }
 
+// The listings a list view was given while a burst of files arrived.
+int burst_listings = 0;
+LRESULT CALLBACK CountListings(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                               DWORD_PTR) {
+  burst_listings += message == LVM_SETITEMCOUNT;
+  return DefSubclassProc(window, message, wparam, lparam);
+}
+
+// A watched folder that another program fills with 1,000 files at once: how many listings the
+// gadget makes of it, and how long after the last file it shows them all.
+void BurstCost() {
+  constexpr int kBurst = 1000;
+  constexpr GadgetId kGadget = 2;
+  const std::string unix_folder = std::string(kUnixFolder) + "-burst";
+  UnixRun("rm -rf " + unix_folder + " && mkdir " + unix_folder);
+  WindowOpen("burst", 0, 0, 600, 400, WS_VISIBLE | WS_OVERLAPPEDWINDOW, 0, nullptr);
+  ExplorerGadgetCreate(kGadget, 0, 0, 580, 360,
+                       (std::string(kFolder, std::strlen(kFolder) - 1) + "-burst\\").c_str(),
+                       nullptr);
+  HWND list = ExplorerListViewOf(kGadget);
+  SetWindowSubclass(list, CountListings, 0, 0);
+  UnixRun("cd " + unix_folder + " && seq -f f%04g " + std::to_string(kBurst) + " | xargs touch");
+  const double made = Now();
+  while (ListView_GetItemCount(list) < kBurst + 1 && Now() - made < 10) EventPoll();
+  std::printf("burst of %d new files: %d listings, all shown %.0f ms after the last was made\n",
+              kBurst, burst_listings, (Now() - made) * 1e3);
+  std::fflush(stdout);
+  GadgetFree(kGadget);
+  UnixRun("rm -rf " + unix_folder);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -373,6 +404,7 @@ int main(int argc, char** argv) {
   ExplorerEntryListClear(&list);  // so that the peak below is the gadget's
   ExplorerCurrentSet(nullptr);
   const ScreenRatios screen = GadgetOnScreen(folder);
+  BurstCost();
   UnixRun("rm -rf " + std::string(kUnixFolder));
   std::printf("peak memory: %.0f MB (before the insert-all list; %.0f MB after it)\n",
               screen.peak_megabytes, PeakMegabytes());

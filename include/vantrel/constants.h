@@ -17,7 +17,7 @@ inline constexpr std::uint64_t TREE_CLICK = 0xF1F3;
 inline constexpr std::uint64_t TAB_NOTIFY = 0xF1F4;
 // A gadget's own event (an explorer's choice, say): the detail in wParam's high 32 bits, the
 // gadget's id in lParam's low 32 bits and the item in its high 32 bits.
-inline constexpr std::uint64_t GADGET_NOTIFY = 0xF1F5;
+inline constexpr std::uint64_t GADGET_NOTIFY = 0xF1F8;
 inline constexpr unsigned RELAY_MESSAGE = 1029;  // WM_USER + 5, accepted from outside
 
 // Tab-stop commands, carried as WM_COMMAND ids without a control.

@@ -31,6 +31,8 @@ constexpr INT_PTR kClassBackground = COLOR_MENU + 1;
 constexpr int kListInset = 4;
 constexpr int kColumnCount = 4;
 constexpr int kAutoWidthDivisor = 4;
+// Columns that fill the room to the pixel still make Wine's list view show a horizontal bar.
+constexpr int kAutoWidthSlack = 4;
 constexpr COLORREF kListBackground = 0xFFFFFF;
 constexpr COLORREF kListText = 0;
 constexpr std::int64_t kLow32Bits = 0xFFFFFFFF;
@@ -52,7 +54,7 @@ std::string FieldText(const char (&field)[N]) {
 // An automatic column takes a quarter of the room beside a vertical scroll bar, so that the four
 // fit without a horizontal one.
 int ColumnWidth(std::int64_t width, std::int64_t gadget_width) {
-  const std::int64_t room = gadget_width - GetSystemMetrics(SM_CXVSCROLL);
+  const std::int64_t room = gadget_width - GetSystemMetrics(SM_CXVSCROLL) - kAutoWidthSlack;
   return static_cast<int>(width == COLUMN_WIDTH_AUTO ? room / kAutoWidthDivisor : width);
 }
 

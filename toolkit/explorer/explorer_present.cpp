@@ -383,8 +383,14 @@ bool ExplorerListMove(ExplorerGadgetData* gadget, const std::string& target) {
 std::int32_t ExplorerWatchSet(GadgetId id, std::int32_t on) {
   ExplorerGadgetData* gadget = ExplorerRecordOf(id);
   if (gadget == nullptr) return kNotLoaded;
+  const bool again = on != 0 && !gadget->watching;
   gadget->watching = on != 0;
   ExplorerWatchRenew(gadget);
+  // What changed while nobody watched shows now.
+  if (again) {
+    ExplorerCurrentSet(gadget);
+    ExplorerListRefresh(gadget);
+  }
   return kLoadedAnew;
 }
 
