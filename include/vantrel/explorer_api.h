@@ -65,6 +65,6 @@ struct ExplorerOptions {
 };
 
 // Writes the defaults ("Name", "Size", "Type", "Modified", "Error", "Access Denied", no extended
-// style, automatic widths, no flags) into the record, texts padded with zero bytes. A null record is
-// ignored.
+// style, automatic widths, no flags) into the record, texts padded with zero bytes. A null record
+// is ignored.
 void ExplorerOptionsDefault(ExplorerOptions* options);

@@ -354,3 +354,6 @@ HANDLE GadgetExtraGet(GadgetId id);
 // application sets it to the gadget the control belongs to (registered under the up-down's
 // own id): only then do the up-down's clicks come back, as SPIN_NOTIFY.
 inline constexpr const char* PROP_COMPANION = "addparam60000";
+
+// Gadgets of every common kind, operations by id, layout and window settings.
+#include "gadgets.h"

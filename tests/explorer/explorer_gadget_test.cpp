@@ -372,7 +372,7 @@ std::string Happen(const std::function<void()>& act, const std::string& expected
 TEST_F(ExplorerGadget, ChoicesOpeningsAndEntriesAreEventsAndTheAnswersHoldAtTheCall) {
   ExplorerColumnSort(kMain, 1);  // by size: "..", the folders, then kFiles in their order
   const auto click = [&](const std::string& name, int clicks) {
-    return [=] {
+    return [this, name, clicks] {
       RECT r = {LVIR_LABEL, 0, 0, 0};
       SendMessageA(list_, LVM_GETITEMRECT, Row(list_, name), reinterpret_cast<LPARAM>(&r));
       Click(list_, r, clicks);

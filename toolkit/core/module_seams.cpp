@@ -7,6 +7,7 @@ TabStopCommandHandler tab_stop_handler = nullptr;
 InnerControlResolver inner_control_resolver = nullptr;
 WindowReleaseHandler window_gadgets_release = nullptr;
 WindowReleaseHandler window_release = nullptr;
+WindowLayoutHandler window_layout = nullptr;
 
 }  // namespace
 
@@ -38,4 +39,12 @@ void WindowGadgetsReleaseRun(HWND window) {
 
 void WindowReleaseRun(HWND window) {
   if (window_release != nullptr) window_release(window);
+}
+
+void WindowLayoutHandlerSet(WindowLayoutHandler handler) {
+  window_layout = handler;
+}
+
+void WindowLayoutRun(HWND window, int width, int height) {
+  if (window_layout != nullptr) window_layout(window, width, height);
 }

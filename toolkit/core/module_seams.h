@@ -24,3 +24,9 @@ using WindowReleaseHandler = void (*)(HWND window);
 void WindowReleaseHandlersSet(WindowReleaseHandler gadgets, WindowReleaseHandler window);
 void WindowGadgetsReleaseRun(HWND window);
 void WindowReleaseRun(HWND window);
+
+// Layout: when a toolkit window changes size, the gadgets module moves the gadgets anchored to
+// its edges. Until installed, nothing moves.
+using WindowLayoutHandler = void (*)(HWND window, int width, int height);
+void WindowLayoutHandlerSet(WindowLayoutHandler handler);
+void WindowLayoutRun(HWND window, int width, int height);

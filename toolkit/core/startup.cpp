@@ -15,8 +15,8 @@ namespace {
 // The order is written down here because the order of static initialisation across files is
 // unspecified: the scan list first, the core's own start-up last.
 constexpr void (*kInitialisers[])() = {
-    ExplorerScanListInit, ExplorerWindowsInit, ShortcutMasterInit,
-    TabStopInit,          WindowReleaseInit,   ToolkitStartup,
+    ExplorerScanListInit, ExplorerWindowsInit, ShortcutMasterInit, TabStopInit,
+    WindowReleaseInit,    GadgetLayoutInit,    ToolkitStartup,
 };
 
 struct StartupRunner {

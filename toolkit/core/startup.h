@@ -7,6 +7,7 @@ void ExplorerWindowsInit();   // explorer: how colours and Tab reach its list vi
 void ShortcutMasterInit();    // shortcuts: the master table
 void TabStopInit();           // tab stops: the handler of the three Tab commands
 void WindowReleaseInit();     // gadgets: what a destroyed window's gadgets and shortcuts hold
+void GadgetLayoutInit();      // gadgets: anchored gadgets follow their window's size
 void ToolkitStartup();        // core: pump table, notification copies, column click (last)
 
 // They run during static initialisation, before or after other files' constructors: the

@@ -4,6 +4,7 @@
 #include "toolkit/core/event_state.h"
 #include "toolkit/core/message_hooks.h"
 #include "toolkit/core/message_park.h"
+#include "toolkit/core/module_seams.h"
 #include "toolkit/core/window_proc_handlers.h"
 
 namespace {
@@ -14,10 +15,12 @@ bool OnClose(LRESULT* result) {
   return true;
 }
 
-void OnSize(LPARAM lparam) {
+void OnSize(HWND window, WPARAM kind, LPARAM lparam) {
   EventStateRecord& state = EventStateMutable();
   state.size_width = LOWORD(lparam);
   state.size_height = HIWORD(lparam);
+  // A minimised window keeps its layout for when it comes back.
+  if (kind != SIZE_MINIMIZED) WindowLayoutRun(window, LOWORD(lparam), HIWORD(lparam));
 }
 
 // Both go on to the default procedure, which focuses the window itself on activation.
@@ -78,7 +81,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
       break;
     case WM_SIZE:
       OnStatusBarResize(window);
-      OnSize(lparam);
+      OnSize(window, wparam, lparam);
       break;
     case WM_NOTIFY:
       OnControlNotify(window, wparam, lparam);

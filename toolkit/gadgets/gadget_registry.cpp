@@ -13,6 +13,8 @@
 
 #include "toolkit/core/registries.h"
 #include "toolkit/gadgets/gadget_constants.h"
+#include "toolkit/gadgets/gadget_create.h"
+#include "toolkit/gadgets/gadget_layout.h"
 #include "toolkit/gadgets/int_stack.h"
 
 namespace {
@@ -57,6 +59,17 @@ void ReleaseUpDown(HWND window) {
   if (buddy != nullptr) DestroyWindow(buddy);
 }
 
+// A spin's field takes its up-down along; a status bar is no longer its window's.
+void ReleaseField(HWND window) {
+  if (auto up_down = static_cast<HWND>(Prop(window, PROP_SPIN_UP_DOWN))) DestroyWindow(up_down);
+  RemovePropA(window, PROP_SPIN_UP_DOWN);
+}
+
+void ReleaseStatusBar(HWND window) {
+  HWND owner = GetParent(window);
+  if (Prop(owner, PROP_STATUSBAR_WINDOW) == window) RemovePropA(owner, PROP_STATUSBAR_WINDOW);
+}
+
 void ReleaseSplitter(HWND window) {
   for (const char* name : SPLITTER_PROPS) RemovePropA(window, name);
 }
@@ -74,7 +87,12 @@ void ReleaseByClass(HWND window) {
     ReleaseImageCombo(window);
   } else if (class_name == CLASS_SPLITTER) {
     ReleaseSplitter(window);
+  } else if (class_name == WC_EDITA) {
+    ReleaseField(window);
+  } else if (class_name == STATUSCLASSNAMEA) {
+    ReleaseStatusBar(window);
   }
+  GadgetLayoutForget(window);
 }
 
 BOOL CALLBACK Collect(HWND window, LPARAM into) {

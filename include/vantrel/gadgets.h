@@ -1,0 +1,147 @@
+// Vantrel: gadgets of every common kind, operations on gadgets by id, layout and window settings.
+// Installed as <vantrel/gadgets.h>; <vantrel/toolkit.h> includes it.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "toolkit.h"
+
+// ---- Creation ------------------------------------------------------------------------------
+//
+// Every creator makes its control in the current window (CurrentWindowSet; a container's window
+// works as well), registers it under id (a gadget holding the id is freed first), gives it the
+// toolkit's gadget font (GadgetFontSet's default, else the system's message font) and makes it a
+// Tab stop where tab-stop navigation is on. A colour entry (GadgetColourSet) paints it. It goes
+// with GadgetFree or with its window. Each returns the control, or null when it cannot be made
+// (no current window, say): nothing is then registered, and a gadget that held the id stays.
+//
+// Events (EVENT_GADGET with EventSourceId the id, one call after the act, as always):
+// - button, check box, option: a click (mouse, Space, a mnemonic), after the state changed;
+// - string, editor: none of their own (read the text when needed);
+// - list box: a click on an item (EventDetail is the key for keys, see WM_VKEYTOITEM);
+// - combo box: none (read the choice with GadgetStateGet when needed);
+// - track bar: every move (mouse or keys), the position then GadgetStateGet's;
+// - spin: every step, the position then GadgetStateGet's;
+// - scroll bar: WM_HSCROLL or WM_VSCROLL as the event code, stepped by the toolkit.
+// The Tab commands (EVENT_MENU with TABSTOP_NEXT 0xFFF5 or TABSTOP_PREVIOUS 0xFFF6) are the
+// toolkit's own Tab navigation: the focus has already moved when they arrive, and an
+// application ignores them.
+
+// Flags of the creators, by kind; 0 is the plain form.
+inline constexpr std::int32_t BUTTON_DEFAULT = 0x1;    // the window's default push button
+inline constexpr std::int32_t TEXT_CENTRE = 0x1;       // centred text
+inline constexpr std::int32_t TEXT_RIGHT = 0x2;        // right-aligned text
+inline constexpr std::int32_t TEXT_BORDER = 0x4;       // a sunken border
+inline constexpr std::int32_t STRING_PASSWORD = 0x1;   // shows bullets for the letters
+inline constexpr std::int32_t STRING_NUMBERS = 0x2;    // accepts digits only
+inline constexpr std::int32_t STRING_READ_ONLY = 0x4;  // for string and editor
+inline constexpr std::int32_t COMBO_EDITABLE = 0x1;    // a text field above the list
+inline constexpr std::int32_t BAR_VERTICAL = 0x1;      // track, progress and scroll bars
+inline constexpr std::int32_t CONTAINER_FRAME = 0x1;   // a frame, with the title on it
+
+HWND ButtonGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
+                        std::int32_t height, const char* text, std::int32_t flags);
+HWND CheckBoxGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
+                          std::int32_t height, const char* text, std::int32_t flags);
+// Options created one after another, with nothing else in between, form one group: choosing
+// one clears the others.
+HWND OptionGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
+                        std::int32_t height, const char* text, std::int32_t flags);
+HWND TextGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
+                      std::int32_t height, const char* text, std::int32_t flags);
+// A single-line field.
+HWND StringGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
+                        std::int32_t height, const char* text, std::int32_t flags);
+// A multi-line field with scroll bars; Enter starts a new line, Tab moves on.
+HWND EditorGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
+                        std::int32_t height, const char* text, std::int32_t flags);
+HWND ListBoxGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
+                         std::int32_t height, std::int32_t flags);
+// A drop-down list (height: of the list dropped down), or with COMBO_EDITABLE a field above it.
+HWND ComboBoxGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
+                          std::int32_t height, std::int32_t flags);
+HWND TrackBarGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
+                          std::int32_t height, std::int32_t minimum, std::int32_t maximum,
+                          std::int32_t flags);
+HWND ProgressBarGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
+                             std::int32_t height, std::int32_t minimum, std::int32_t maximum,
+                             std::int32_t flags);
+// A numbers-only field with an up-down at its right edge, both under the id; the up-down steps
+// the number within the range.
+HWND SpinGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
+                      std::int32_t height, std::int32_t minimum, std::int32_t maximum,
+                      std::int32_t flags);
+// page: the page step (and the size of the thumb).
+HWND ScrollBarGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
+                           std::int32_t height, std::int32_t minimum, std::int32_t maximum,
+                           std::int32_t page, std::int32_t flags);
+// A window that holds gadgets: made current, so the gadgets created next go into it, until
+// CurrentWindowSet names another. Its gadgets' events reach the application as any others; its
+// title (null for none) shows on its frame. Freed with everything in it.
+HWND ContainerGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
+                           std::int32_t height, const char* title, std::int32_t flags);
+
+// ---- Operations by id ----------------------------------------------------------------------
+//
+// Each returns 1 when done and 0 when the id names no gadget (or, where said, a gadget of
+// another kind, or a value out of range); nothing else changes then. Getters answer -1 (or an
+// empty text) for an unknown id.
+
+// Places the gadget (x, y in its window's client coordinates).
+int GadgetMove(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
+               std::int32_t height);
+int GadgetShow(GadgetId id, std::int32_t shown);
+int GadgetEnable(GadgetId id, std::int32_t enabled);
+// Gives the gadget the keyboard focus (and its window, if it is the active one).
+int GadgetFocusSet(GadgetId id);
+
+// Which edges of its window a gadget keeps its distance to as the window changes size: the
+// distances of the moment are kept. ANCHOR_LEFT | ANCHOR_TOP (the default) keeps it in place;
+// ANCHOR_LEFT | ANCHOR_RIGHT stretches it with the width; ANCHOR_RIGHT alone moves it along.
+inline constexpr std::int32_t ANCHOR_LEFT = 0x1;
+inline constexpr std::int32_t ANCHOR_TOP = 0x2;
+inline constexpr std::int32_t ANCHOR_RIGHT = 0x4;
+inline constexpr std::int32_t ANCHOR_BOTTOM = 0x8;
+int GadgetAnchorSet(GadgetId id, std::int32_t anchors);
+
+// The gadget's text (a button's caption, a field's contents), in the active code page; a null
+// text is refused. The getter answers the whole text.
+int GadgetTextSet(GadgetId id, const char* text);
+std::string GadgetTextGet(GadgetId id);
+
+// The gadget's state: a check box's or option's check (0 or 1), a list box's or combo box's
+// chosen item (-1 for none), a track bar's, progress bar's, scroll bar's or spin's position
+// (kept within its range). 0 for a gadget of another kind or an item out of range.
+int GadgetStateSet(GadgetId id, std::int64_t state);
+std::int64_t GadgetStateGet(GadgetId id);
+// The range of a track, progress or scroll bar or a spin; 0 for another kind or maximum below
+// minimum.
+int GadgetRangeSet(GadgetId id, std::int32_t minimum, std::int32_t maximum);
+
+// Items of a list box or combo box: added at `index` (-1: at the end), removed, counted,
+// cleared, read and changed. The adder answers the item's index, -1 when it fails.
+std::int64_t GadgetItemAdd(GadgetId id, std::int64_t index, const char* text);
+int GadgetItemRemove(GadgetId id, std::int64_t index);
+std::int64_t GadgetItemCount(GadgetId id);
+int GadgetItemsClear(GadgetId id);
+std::string GadgetItemTextGet(GadgetId id, std::int64_t index);
+int GadgetItemTextSet(GadgetId id, std::int64_t index, const char* text);
+
+// ---- Windows -------------------------------------------------------------------------------
+
+// The tracking size limits of a toolkit window in pixels (the outer size); 0 for a limit not
+// set. Returns 1, or 0 for a window that is not one.
+int WindowSizeLimitsSet(HWND window, std::int32_t min_width, std::int32_t min_height,
+                        std::int32_t max_width, std::int32_t max_height);
+int WindowTitleSet(HWND window, const char* title);
+std::string WindowTitleGet(HWND window);
+
+// A status bar at the foot of the current window, registered under id, that follows the
+// window's size; fields: its number of fields, each of the width in `widths` (-1: to the right
+// edge; null: one field over the whole width).
+HWND StatusBarCreate(GadgetId id, std::int32_t fields, const std::int32_t* widths);
+// A field's text; 0 for an id that is no status bar, a field out of range or a null text.
+int StatusBarTextSet(GadgetId id, std::int32_t field, const char* text);

@@ -1,0 +1,206 @@
+// The gadget set under Wine: every creator's control, the operations by id on each kind, real
+// clicks and keys giving their events, anchors after a resize, containers, window settings.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include <vantrel/toolkit.h>
+
+#include "tests/support/program_steps.h"
+#include "tests/support/wine_host.h"
+
+namespace {
+
+enum : GadgetId {
+  kButton = 1,
+  kCheck,
+  kOption1,
+  kOption2,
+  kText,
+  kOption3,
+  kString,
+  kEditor,
+  kList,
+  kCombo,
+  kTrack,
+  kProgress,
+  kSpin,
+  kScroll,
+  kBox,
+  kInner,
+  kStatus
+};
+
+class GadgetSet : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    window_ =
+        WindowOpen("gadgets", 0, 0, 640, 480,
+                   WS_VISIBLE | WS_OVERLAPPEDWINDOW | WINDOW_STYLE_TABSTOP_REQUEST, 0, nullptr);
+    ButtonGadgetCreate(kButton, 10, 10, 100, 28, "Press", BUTTON_DEFAULT);
+    CheckBoxGadgetCreate(kCheck, 10, 40, 100, 24, "Check", 0);
+    OptionGadgetCreate(kOption1, 10, 70, 100, 24, "One", 0);
+    OptionGadgetCreate(kOption2, 10, 100, 100, 24, "Two", 0);
+    TextGadgetCreate(kText, 10, 130, 100, 24, "Text", TEXT_RIGHT);
+    OptionGadgetCreate(kOption3, 10, 160, 100, 24, "Three", 0);
+    StringGadgetCreate(kString, 120, 10, 120, 24, "secret", STRING_PASSWORD);
+    EditorGadgetCreate(kEditor, 120, 40, 120, 80, "line", 0);
+    ListBoxGadgetCreate(kList, 250, 10, 120, 100, 0);
+    ComboBoxGadgetCreate(kCombo, 250, 120, 120, 120, 0);
+    TrackBarGadgetCreate(kTrack, 380, 10, 200, 30, 0, 10, 0);
+    ProgressBarGadgetCreate(kProgress, 380, 50, 200, 20, 0, 100, 0);
+    SpinGadgetCreate(kSpin, 380, 80, 80, 24, 5, 9, 0);
+    ScrollBarGadgetCreate(kScroll, 380, 110, 200, 20, 0, 50, 10, 0);
+    ContainerGadgetCreate(kBox, 10, 200, 300, 120, "Box", CONTAINER_FRAME);
+    ButtonGadgetCreate(kInner, 20, 30, 100, 28, "Inside", 0);
+    CurrentWindowSet(window_);
+    const std::int32_t widths[] = {200, -1};
+    StatusBarCreate(kStatus, 2, widths);
+  }
+  static inline HWND window_ = nullptr;
+};
+
+// The events of real input until one comes from `id` with the code, as "code id" text.
+std::string EventOf(const std::function<void()>& act, GadgetId id, std::int32_t code) {
+  act();
+  std::string seen = "none";
+  PollUntil([&](std::int32_t got) {
+    if (got == code && EventSourceId() == id) seen = std::to_string(got) + " " + std::to_string(id);
+    return seen != "none";
+  });
+  return seen;
+}
+
+TEST_F(GadgetSet, EachCreatorMakesItsControlInTheCurrentWindowRegisteredInTheGadgetFont) {
+  // clang-format off
+  const struct { GadgetId id; const char* class_name; DWORD style; } rows[] = {
+      {kButton, "Button", BS_DEFPUSHBUTTON}, {kCheck, "Button", BS_AUTOCHECKBOX}, {kOption1, "Button", BS_AUTORADIOBUTTON | WS_GROUP},
+      {kOption2, "Button", BS_AUTORADIOBUTTON}, {kText, "Static", SS_RIGHT}, {kOption3, "Button", BS_AUTORADIOBUTTON | WS_GROUP},
+      {kString, "Edit", ES_PASSWORD}, {kEditor, "Edit", ES_MULTILINE}, {kList, "ListBox", LBS_NOTIFY},
+      {kCombo, "ComboBox", CBS_DROPDOWNLIST}, {kTrack, TRACKBAR_CLASSA, 0}, {kProgress, PROGRESS_CLASSA, 0},
+      {kSpin, "Edit", ES_NUMBER}, {kScroll, "ScrollBar", SBS_HORZ}, {kBox, "VantrelContainer", WS_CLIPCHILDREN},
+      {kStatus, STATUSCLASSNAMEA, SBARS_SIZEGRIP}};
+  // clang-format on
+  for (const auto& row : rows) {
+    HWND gadget = GadgetWindowOf(row.id);
+    EXPECT_EQ(WindowClassNameGet(gadget), row.class_name) << row.id;
+    EXPECT_EQ(GetWindowLongPtrA(gadget, GWL_STYLE) & (row.style | WS_GROUP), LONG_PTR(row.style))
+        << row.id;
+    EXPECT_EQ(std::pair(GetParent(gadget), GetDlgCtrlID(gadget)), std::pair(window_, int(row.id)));
+    const bool bar = row.id == kTrack || row.id == kScroll || row.id == kBox;  // keep no font
+    EXPECT_EQ(SendMessageA(gadget, WM_GETFONT, 0, 0) != 0, !bar) << row.id;
+  }
+  EXPECT_EQ(GetParent(GadgetWindowOf(kInner)), GadgetWindowOf(kBox));
+  // No window, nothing made: the gadget under the id stays.
+  CurrentWindowSet(nullptr);
+  EXPECT_EQ(ButtonGadgetCreate(kButton, 0, 0, 9, 9, "x", 0), nullptr);
+  CurrentWindowSet(window_);
+  EXPECT_EQ(GadgetTextGet(kButton), "Press");
+}
+
+// States, ranges (positions kept within them) and items, by id; bad ids, kinds and indexes
+// change nothing and answer the failure values.
+TEST_F(GadgetSet, StatesRangesItemsAndTextsByIdAndTheirFailures) {
+  // clang-format off
+  const struct { GadgetId id; std::int64_t set; int done; std::int64_t got; } states[] = {
+      {kCheck, 1, 1, 1}, {kCheck, 2, 0, 1}, {kOption2, 1, 1, 1}, {kTrack, 7, 1, 7}, {kTrack, 70, 1, 10},
+      {kProgress, -5, 1, 0}, {kScroll, 30, 1, 30}, {kSpin, 1, 1, 5}, {kSpin, 8, 1, 8}, {kText, 1, 0, -1}, {99, 1, 0, -1}};
+  // clang-format on
+  for (const auto& row : states) {
+    EXPECT_EQ(GadgetStateSet(row.id, row.set), row.done) << row.id << " " << row.set;
+    EXPECT_EQ(GadgetStateGet(row.id), row.got) << row.id << " " << row.set;
+  }
+  EXPECT_EQ(GadgetTextGet(kSpin), "8");
+  EXPECT_EQ(GadgetRangeSet(kTrack, 5, 4) + GadgetRangeSet(kCheck, 0, 1), 0);
+  for (const GadgetId id : {kList, kCombo}) {
+    for (const char* text : {"b", "c"}) EXPECT_GE(GadgetItemAdd(id, -1, text), 0);
+    EXPECT_EQ(GadgetItemAdd(id, 0, "a"), 0);
+    EXPECT_EQ(GadgetItemAdd(id, 9, "z") + GadgetItemAdd(id, 0, nullptr), -2);
+    EXPECT_EQ(GadgetStateSet(id, 1) + GadgetItemTextSet(id, 1, "B") + GadgetItemRemove(id, 2), 3);
+    EXPECT_EQ(GadgetItemTextGet(id, 0) + GadgetItemTextGet(id, 1) + GadgetItemTextGet(id, 2), "aB");
+    EXPECT_EQ(std::pair(GadgetStateGet(id), GadgetItemCount(id)),
+              std::pair(std::int64_t{1}, std::int64_t{2}));
+    EXPECT_EQ(GadgetItemRemove(id, 2) + GadgetStateSet(id, 5) + GadgetItemsClear(id), 1);
+    EXPECT_EQ(GadgetItemCount(id), 0);
+  }
+  EXPECT_EQ(GadgetItemCount(kText) + GadgetItemsClear(kText) + GadgetItemRemove(99, 0), -1);
+  EXPECT_EQ(
+      GadgetTextSet(kString, "word") + GadgetTextSet(kString, nullptr) + GadgetTextSet(99, "x"), 1);
+  EXPECT_EQ(GadgetTextGet(kString) + GadgetTextGet(99), "word");
+  EXPECT_EQ(GadgetMove(99, 0, 0, 1, 1) + GadgetShow(99, 0) + GadgetEnable(99, 0) +
+                GadgetFocusSet(99) + GadgetAnchorSet(99, ANCHOR_RIGHT) +
+                StatusBarTextSet(kText, 0, "x"),
+            0);
+  EXPECT_EQ(StatusBarTextSet(kStatus, 1, "right") + StatusBarTextSet(kStatus, 2, "no"), 1);
+  char field[16] = {};
+  SendMessageA(GadgetWindowOf(kStatus), SB_GETTEXTA, 1, reinterpret_cast<LPARAM>(field));
+  EXPECT_STREQ(field, "right");
+}
+
+// Real clicks and keys: a press, a check, an option and a button inside a container are events
+// of their ids; the spin's arrow and a track bar's key step them.
+TEST_F(GadgetSet, RealInputGivesTheEventsOfTheGadgetsIds) {
+  GadgetStateSet(kCheck, 0);
+  const auto click = [](GadgetId id) { return [id] { ControlClick(GadgetWindowOf(id)); }; };
+  for (const GadgetId id : {kButton, kCheck, kOption3, kInner})
+    EXPECT_EQ(EventOf(click(id), id, EVENT_GADGET), "1025 " + std::to_string(id));
+  EXPECT_EQ(GadgetStateGet(kCheck) + GadgetStateGet(kOption3), 2);
+  GadgetStateSet(kSpin, 6);
+  RECT arrows;
+  GetWindowRect(FindWindowExA(window_, nullptr, UPDOWN_CLASSA, nullptr), &arrows);
+  const auto up = [&] { HostClick((arrows.left + arrows.right) / 2, arrows.top + 4); };
+  EXPECT_EQ(EventOf(up, kSpin, EVENT_GADGET), "1025 " + std::to_string(kSpin));
+  PollUntil([](std::int32_t) { return GadgetStateGet(kSpin) == 7; });
+  EXPECT_EQ(GadgetStateGet(kSpin), 7);
+  GadgetStateSet(kTrack, 3);
+  GadgetFocusSet(kTrack);
+  EXPECT_EQ(EventOf([] { HostKeys("Right"); }, kTrack, EVENT_GADGET),
+            "1025 " + std::to_string(kTrack));
+  EXPECT_EQ(GadgetStateGet(kTrack), 4);
+}
+
+// Anchored gadgets follow a resize; limits, title and the status bar follow the window.
+TEST_F(GadgetSet, AnchorsLimitsTitleAndStatusBarFollowTheWindow) {
+  GadgetAnchorSet(kScroll, ANCHOR_LEFT | ANCHOR_RIGHT);  // 380..580 in 624 wide: 44 to the right
+  GadgetAnchorSet(kProgress, ANCHOR_RIGHT | ANCHOR_BOTTOM);
+  EXPECT_EQ(GadgetMove(kTrack, 380, 10, 100, 30), 1);
+  GadgetAnchorSet(kTrack, ANCHOR_RIGHT);
+  RECT client;
+  const auto place = [](GadgetId id) {
+    RECT r;
+    GetWindowRect(GadgetWindowOf(id), &r);
+    MapWindowPoints(nullptr, GetParent(GadgetWindowOf(id)), reinterpret_cast<POINT*>(&r), 2);
+    return std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+           std::to_string(r.right - r.left);
+  };
+  GetClientRect(window_, &client);
+  const std::string progress = place(kProgress);
+  EXPECT_EQ(
+      WindowSizeLimitsSet(window_, 300, 200, 800, 0) + WindowSizeLimitsSet(nullptr, 1, 1, 1, 1), 1);
+  SetWindowPos(window_, nullptr, 0, 0, 900, 100, SWP_NOMOVE | SWP_NOZORDER);  // to 800 x 200
+  RECT now;
+  GetClientRect(window_, &now);
+  const int wider = now.right - client.right, taller = now.bottom - client.bottom;
+  EXPECT_EQ(wider, 800 - 640);
+  EXPECT_EQ(place(kScroll), "380,110 " + std::to_string(200 + wider));
+  EXPECT_EQ(place(kTrack), std::to_string(380 + wider) + ",10 100");
+  EXPECT_EQ(place(kProgress),
+            std::to_string(380 + wider) + "," + std::to_string(50 + taller) + " 200");
+  EXPECT_EQ(place(kButton), "10,10 100");  // not anchored: stays
+  RECT bar;
+  GetWindowRect(GadgetWindowOf(kStatus), &bar);
+  EXPECT_EQ(bar.right - bar.left, now.right);
+  EXPECT_EQ(WindowTitleSet(window_, "renamed") + WindowTitleSet(window_, nullptr), 1);
+  EXPECT_EQ(WindowTitleGet(window_) + WindowTitleGet(nullptr), "renamed");
+  SetWindowPos(window_, nullptr, 0, 0, 640, 480, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(place(kProgress), progress);  // back where it began
+  // A container goes with every gadget in it.
+  GadgetFree(kBox);
+  EXPECT_EQ(GadgetWindowOf(kInner), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,48 @@
+// The common part of every gadget creator, and the gadget font.
+#include "toolkit/gadgets/gadget_create.h"
+
+#include <commctrl.h>
+
+#include "toolkit/gadgets/tab_stop.h"
+
+namespace {
+
+constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE;
+
+// Made once and kept for the process, as the brush cache is.
+HFONT message_font = nullptr;
+
+}  // namespace
+
+HFONT GadgetFontStandard() {
+  if (HFONT font = GadgetFontDefaultGet()) return font;
+  if (message_font == nullptr) {
+    NONCLIENTMETRICSA metrics = {};
+    metrics.cbSize = sizeof(metrics);
+    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+      message_font = CreateFontIndirectA(&metrics.lfMessageFont);
+    }
+  }
+  return message_font != nullptr ? message_font
+                                 : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+HWND GadgetControlCreate(GadgetId id, const char* class_name, const char* text, DWORD style,
+                         DWORD ex_style, std::int32_t x, std::int32_t y, std::int32_t width,
+                         std::int32_t height, bool tab_stop) {
+  static const bool classes = [] {
+    const INITCOMMONCONTROLSEX controls = {
+        sizeof(controls), ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_STANDARD_CLASSES};
+    return InitCommonControlsEx(&controls) != 0;
+  }();
+  (void)classes;
+  HWND control = CreateWindowExA(
+      ex_style, class_name, text != nullptr ? text : "", style | kChildStyle, x, y, width, height,
+      CurrentWindowGet(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+  // No control, nothing registered: the gadget that holds the id, if any, stays.
+  if (control == nullptr) return nullptr;
+  GadgetRegister(id, control);
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GadgetFontStandard()), FALSE);
+  if (tab_stop) TabStopEnrolGadget(id);
+  return control;
+}

@@ -1,0 +1,50 @@
+// Placing gadgets by id: moved, shown or hidden, enabled or not, focused.
+#include <vantrel/toolkit.h>
+
+#include "toolkit/gadgets/gadget_create.h"
+#include "toolkit/gadgets/gadget_layout.h"
+
+namespace {
+
+// A spin's up-down goes wherever its field goes.
+HWND UpDownOf(HWND field) {
+  return static_cast<HWND>(GetPropA(field, PROP_SPIN_UP_DOWN));
+}
+
+}  // namespace
+
+int GadgetMove(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
+               std::int32_t height) {
+  HWND gadget = GadgetWindowOf(id);
+  if (gadget == nullptr || !MoveWindow(gadget, x, y, width, height, TRUE)) return 0;
+  if (HWND up_down = UpDownOf(gadget))
+    SendMessageA(up_down, UDM_SETBUDDY, reinterpret_cast<WPARAM>(gadget), 0);
+  GadgetLayoutRenew(gadget);
+  return 1;
+}
+
+int GadgetShow(GadgetId id, std::int32_t shown) {
+  HWND gadget = GadgetWindowOf(id);
+  if (gadget == nullptr) return 0;
+  for (HWND part : {gadget, UpDownOf(gadget)}) {
+    if (part != nullptr) ShowWindow(part, shown != 0 ? SW_SHOWNA : SW_HIDE);
+  }
+  return 1;
+}
+
+int GadgetEnable(GadgetId id, std::int32_t enabled) {
+  HWND gadget = GadgetWindowOf(id);
+  if (gadget == nullptr) return 0;
+  for (HWND part : {gadget, UpDownOf(gadget)}) {
+    if (part != nullptr) EnableWindow(part, enabled != 0);
+  }
+  return 1;
+}
+
+int GadgetFocusSet(GadgetId id) {
+  HWND gadget = GadgetWindowOf(id);
+  if (gadget == nullptr) return 0;
+  // A composite gadget (an explorer) takes the focus in its inner control.
+  SetFocus(gadget);
+  return 1;
+}
