@@ -84,6 +84,62 @@ HWND ScrollBarGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int
 HWND ContainerGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
                            std::int32_t height, const char* title, std::int32_t flags);
 
+// A tree with lines and buttons. Events: a click (TREE_CLICK's: the code of the button, the id),
+// and a choice by keys (EVENT_GADGET, EventTreeItem the node).
+HWND TreeGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
+                      std::int32_t height, std::int32_t flags);
+// A node under `parent` (0: at the top), last among its siblings; its handle, 0 when it fails.
+std::int64_t TreeNodeAdd(GadgetId id, std::int64_t parent, const char* text);
+// Removes the node with every node under it.
+int TreeNodeRemove(GadgetId id, std::int64_t node);
+std::string TreeNodeTextGet(GadgetId id, std::int64_t node);
+// The chosen node, 0 for none.
+std::int64_t TreeNodeChosenGet(GadgetId id);
+
+// A report list with titled columns and whole rows chosen. Rows are its items (GadgetItemAdd
+// and the others read and change their first cell). Events: a click (WM_LBUTTONDOWN's code,
+// with EventItemIndex and EventItemColumn) and a choice by keys (EVENT_GADGET with the row).
+HWND ListViewGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
+                          std::int32_t height, std::int32_t flags);
+// A column after the others; its index, -1 when it fails.
+std::int64_t ListViewColumnAdd(GadgetId id, const char* title, std::int32_t width);
+int ListViewCellSet(GadgetId id, std::int64_t row, std::int32_t column, const char* text);
+std::string ListViewCellGet(GadgetId id, std::int64_t row, std::int32_t column);
+
+// A tab panel: its pages hold gadgets, and choosing a tab (EVENT_GADGET with the id) shows its
+// page alone.
+HWND TabPanelGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
+                          std::int32_t height, std::int32_t flags);
+// A page after the others, made current: the gadgets created next go onto it. The page window;
+// null when it fails.
+HWND TabPanelPageAdd(GadgetId id, const char* title);
+// The page of tab `index`; null for none.
+HWND TabPanelPageGet(GadgetId id, std::int32_t index);
+// Chooses tab `index` and shows its page alone.
+int TabPanelPageShow(GadgetId id, std::int32_t index);
+
+// A date picker and a month calendar. A change of date is an event (EVENT_GADGET, EventDetail
+// 0). Dates are numbers YYYYMMDD.
+HWND DateGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
+                      std::int32_t height, std::int32_t flags);
+HWND CalendarGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
+                          std::int32_t height, std::int32_t flags);
+// 0 for another kind of gadget or a day that does not exist.
+int GadgetDateSet(GadgetId id, std::int64_t date);
+std::int64_t GadgetDateGet(GadgetId id);
+
+// A tooltip for any gadget: the text shows when the mouse rests on it (its first 79 bytes, cut
+// before a character that does not fit). Another call changes the text.
+int GadgetToolTipSet(GadgetId id, const char* text);
+
+// A new image for a picture gadget (a bitmap or an icon, still the application's): as it is
+// (top left), centred, or scaled to the gadget keeping its proportions and smoothly resampled,
+// on the dialog face. The gadget keeps its size.
+inline constexpr std::int32_t PICTURE_FIT_NONE = 0;
+inline constexpr std::int32_t PICTURE_FIT_CENTRE = 1;
+inline constexpr std::int32_t PICTURE_FIT_SCALE = 2;
+int PictureGadgetImageSet(GadgetId id, HANDLE image, std::int32_t fit);
+
 // ---- Operations by id ----------------------------------------------------------------------
 //
 // Each returns 1 when done and 0 when the id names no gadget (or, where said, a gadget of
@@ -121,8 +177,8 @@ std::int64_t GadgetStateGet(GadgetId id);
 // minimum.
 int GadgetRangeSet(GadgetId id, std::int32_t minimum, std::int32_t maximum);
 
-// Items of a list box or combo box: added at `index` (-1: at the end), removed, counted,
-// cleared, read and changed. The adder answers the item's index, -1 when it fails.
+// Items of a list box, combo box or list view (rows): added at `index` (-1: at the end), removed,
+// counted, cleared, read and changed. The adder answers the item's index, -1 when it fails.
 std::int64_t GadgetItemAdd(GadgetId id, std::int64_t index, const char* text);
 int GadgetItemRemove(GadgetId id, std::int64_t index);
 std::int64_t GadgetItemCount(GadgetId id);

@@ -203,4 +203,78 @@ TEST_F(GadgetSet, AnchorsLimitsTitleAndStatusBarFollowTheWindow) {
   EXPECT_EQ(GadgetWindowOf(kInner), nullptr);
 }
 
+// Trees, list views, tab pages, dates, tooltips and pictures by id; a real click on a tab shows
+// its page alone; a tab panel goes with its pages and their gadgets.
+TEST_F(GadgetSet, TreesListViewsTabPagesDatesTooltipsAndPictures) {
+  enum : GadgetId { kTree = 30, kRows, kTabs, kOnPage, kDate, kCalendar, kPicture };
+  TreeGadgetCreate(kTree, 400, 150, 100, 80, 0);
+  const std::int64_t top = TreeNodeAdd(kTree, 0, "top"), leaf = TreeNodeAdd(kTree, top, "leaf");
+  EXPECT_EQ(
+      TreeNodeTextGet(kTree, top) + TreeNodeTextGet(kTree, leaf) + TreeNodeTextGet(kText, top),
+      "topleaf");
+  EXPECT_EQ(std::pair(TreeNodeChosenGet(kTree), TreeNodeRemove(kTree, top)),
+            std::pair(std::int64_t{0}, 1));
+  EXPECT_EQ(TreeNodeTextGet(kTree, leaf) + std::to_string(TreeNodeAdd(kText, 0, "x")), "0");
+  ListViewGadgetCreate(kRows, 400, 240, 200, 80, 0);
+  EXPECT_EQ(ListViewColumnAdd(kRows, "Name", 80) + ListViewColumnAdd(kRows, "Size", 60), 1);
+  EXPECT_EQ(
+      GadgetItemAdd(kRows, -1, "b") + GadgetItemAdd(kRows, 0, "a") + GadgetItemAdd(kRows, 5, "x"),
+      -1);
+  EXPECT_EQ(ListViewCellSet(kRows, 1, 1, "2 KB") + ListViewCellSet(kRows, 2, 1, "no"), 1);
+  EXPECT_EQ(
+      GadgetItemTextGet(kRows, 0) + ListViewCellGet(kRows, 1, 0) + ListViewCellGet(kRows, 1, 1),
+      "ab2 KB");
+  EXPECT_EQ(GadgetItemRemove(kRows, 0) + GadgetItemCount(kRows), 2);
+  TabPanelGadgetCreate(kTabs, 10, 330, 300, 100, 0);
+  HWND first = TabPanelPageAdd(kTabs, "One"), second = TabPanelPageAdd(kTabs, "Two");
+  ButtonGadgetCreate(kOnPage, 5, 5, 80, 24, "On two", 0);
+  CurrentWindowSet(window_);
+  EXPECT_EQ(std::pair(GetParent(GadgetWindowOf(kOnPage)), TabPanelPageGet(kTabs, 1)),
+            std::pair(second, second));
+  RECT tab;
+  TabCtrl_GetItemRect(GadgetWindowOf(kTabs), 1, &tab);
+  const auto click = [&] {
+    HostClick((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2, GadgetWindowOf(kTabs));
+  };
+  EXPECT_EQ(EventOf(click, kTabs, EVENT_GADGET), "1025 " + std::to_string(kTabs));
+  EXPECT_EQ(std::pair(IsWindowVisible(first), IsWindowVisible(second)), std::pair(FALSE, TRUE));
+  EXPECT_EQ(TabPanelPageShow(kTabs, 0) + TabPanelPageShow(kTabs, 2), 1);
+  EXPECT_EQ(std::pair(IsWindowVisible(first), IsWindowVisible(second)), std::pair(TRUE, FALSE));
+  DateGadgetCreate(kDate, 320, 330, 120, 24, 0);
+  CalendarGadgetCreate(kCalendar, 450, 330, 180, 150, 0);
+  for (const GadgetId id : {kDate, kCalendar}) {
+    EXPECT_EQ(
+        GadgetDateSet(id, 20240229) + GadgetDateSet(id, 20230229) + GadgetDateSet(kText, 20240101),
+        1);
+    EXPECT_EQ(GadgetDateGet(id), 20240229);
+  }
+  EXPECT_EQ(GadgetToolTipSet(kButton, "Presses") + GadgetToolTipSet(99, "x"), 1);
+  NMTTDISPINFOA ask = {
+      {GadgetWindowOf(kButton), 0, UINT(TTN_GETDISPINFOA)}, nullptr, {}, nullptr, 0, 0};
+  ask.hdr.idFrom = reinterpret_cast<UINT_PTR>(GadgetWindowOf(kButton));
+  SendMessageA(window_, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&ask));
+  EXPECT_STREQ(ask.szText, "Presses");
+  HBITMAP tall = CreateBitmap(10, 20, 1, 32, nullptr);
+  PictureGadgetCreate(kPicture, 320, 360, 60, 60, nullptr, 0, SS_BITMAP);
+  for (const std::int32_t fit : {PICTURE_FIT_SCALE, PICTURE_FIT_NONE, PICTURE_FIT_CENTRE}) {
+    EXPECT_EQ(
+        PictureGadgetImageSet(kPicture, tall, fit) + PictureGadgetImageSet(kText + 50, tall, fit),
+        1);
+    RECT r;
+    GetWindowRect(GadgetWindowOf(kPicture), &r);
+    const auto shown = reinterpret_cast<HBITMAP>(
+        SendMessageA(GadgetWindowOf(kPicture), STM_GETIMAGE, IMAGE_BITMAP, 0));
+    BITMAP info = {};
+    GetObjectA(shown, sizeof(info), &info);
+    EXPECT_EQ(std::tuple(r.right - r.left, r.bottom - r.top, shown == tall, info.bmWidth),
+              std::tuple(60, 60, fit != PICTURE_FIT_SCALE, fit != PICTURE_FIT_SCALE ? 10 : 60))
+        << fit;
+  }
+  EXPECT_EQ(PictureGadgetImageSet(kPicture, tall, 3) + PictureGadgetImageSet(kButton, tall, 0), 0);
+  GadgetFree(kTabs);
+  EXPECT_EQ(std::pair(IsWindow(second), GadgetWindowOf(kOnPage)), std::pair(FALSE, HWND(nullptr)));
+  for (const GadgetId id : {kTree, kRows, kDate, kCalendar, kPicture}) GadgetFree(id);
+  EXPECT_TRUE(DeleteObject(tall));  // the application's still
+}
+
 }  // namespace

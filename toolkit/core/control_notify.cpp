@@ -9,6 +9,7 @@
 #include <vantrel/toolkit.h>
 
 #include "toolkit/core/code_page_text.h"
+#include "toolkit/core/gadget_events.h"
 #include "toolkit/core/message_park.h"
 #include "toolkit/core/notify_blocks.h"
 #include "toolkit/core/window_proc_handlers.h"
@@ -136,6 +137,11 @@ void OnControlNotify(HWND window, WPARAM wparam, LPARAM lparam) {
       break;
     case UDN_DELTAPOS:
       OnSpin(window, header);
+      break;
+    case DTN_DATETIMECHANGE:
+    case MCN_SELCHANGE:
+      // A date picker's or calendar's new date.
+      GadgetEventPost(header->hwndFrom, static_cast<GadgetId>(header->idFrom), 0, -1);
       break;
     default:
       break;

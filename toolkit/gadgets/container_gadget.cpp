@@ -88,6 +88,15 @@ bool ContainerClassRegister() {
 
 }  // namespace
 
+HWND TabPageCreate(const RECT& area) {
+  static const bool registered = ContainerClassRegister();
+  if (!registered) return nullptr;
+  return CreateWindowExA(WS_EX_CONTROLPARENT, kContainerClass, "",
+                         WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, area.left, area.top,
+                         area.right - area.left, area.bottom - area.top, CurrentWindowGet(),
+                         nullptr, nullptr, nullptr);
+}
+
 HWND ContainerGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
                            std::int32_t height, const char* title, std::int32_t flags) {
   static const bool registered = ContainerClassRegister();

@@ -19,3 +19,16 @@ HFONT GadgetFontStandard();
 
 // A window property the toolkit keeps on a spin's field: its up-down, released with it.
 inline constexpr char PROP_SPIN_UP_DOWN[] = "vantrelspinupdown";
+
+// A page of a tab panel: a container without an id over `area` of the current window.
+HWND TabPageCreate(const RECT& area);
+// A window property on a tab page: the tab control it belongs to.
+inline constexpr char PROP_TAB_PANEL[] = "vantreltabpanel";
+
+// The longest texts read back from a tree node and a list-view cell, in bytes.
+inline constexpr int TREE_NODE_TEXT_MAX = 1024;
+inline constexpr int LIST_VIEW_CELL_TEXT_MAX = 1024;
+
+// Releases: a gadget's tooltip text, and the scaled copy a picture shows.
+void GadgetToolTipForget(HWND gadget);
+void PictureCopyForget(HWND picture);

@@ -23,6 +23,26 @@ HANDLE Prop(HWND window, const char* name) {
   return GetPropA(window, name);
 }
 
+BOOL CALLBACK Collect(HWND window, LPARAM into) {
+  try {
+    reinterpret_cast<std::vector<HWND>*>(into)->push_back(window);
+    return TRUE;
+  } catch (const std::bad_alloc&) {
+    return FALSE;  // the gadgets not collected keep their entries, as every gadget inside once did
+  }
+}
+
+// The gadgets inside a gadget that goes (a panel, a tab page, a container) are released as it
+// is; their windows go with its window.
+void InnerGadgetsRelease(HWND window) {
+  std::vector<HWND> inside;
+  EnumChildWindows(window, Collect, reinterpret_cast<LPARAM>(&inside));
+  for (HWND child : inside) {
+    const GadgetId id = GadgetIdOf(child);
+    if (GadgetWindowOf(id) == child) GadgetRelease(id, false);
+  }
+}
+
 void ReleaseExplorer(HWND window) {
   HANDLE routine = Prop(window, PROP_EXPLORER_FREE_PROC);
   if (routine == nullptr) return;
@@ -70,6 +90,21 @@ void ReleaseStatusBar(HWND window) {
   if (Prop(owner, PROP_STATUSBAR_WINDOW) == window) RemovePropA(owner, PROP_STATUSBAR_WINDOW);
 }
 
+// A tab panel's pages lie beside it, not in it: they go with it, and their gadgets too.
+void ReleaseTabPages(HWND tabs) {
+  const LRESULT count = SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0);
+  for (LRESULT index = 0; index < count; ++index) {
+    TCITEMA item = {};
+    item.mask = TCIF_PARAM;
+    SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    auto page = reinterpret_cast<HWND>(item.lParam);
+    if (GetPropA(page, PROP_TAB_PANEL) != tabs) continue;
+    InnerGadgetsRelease(page);
+    RemovePropA(page, PROP_TAB_PANEL);
+    DestroyWindow(page);
+  }
+}
+
 void ReleaseSplitter(HWND window) {
   for (const char* name : SPLITTER_PROPS) RemovePropA(window, name);
 }
@@ -91,28 +126,13 @@ void ReleaseByClass(HWND window) {
     ReleaseField(window);
   } else if (class_name == STATUSCLASSNAMEA) {
     ReleaseStatusBar(window);
+  } else if (class_name == WC_STATICA) {
+    PictureCopyForget(window);
+  } else if (class_name == WC_TABCONTROLA) {
+    ReleaseTabPages(window);
   }
   GadgetLayoutForget(window);
-}
-
-BOOL CALLBACK Collect(HWND window, LPARAM into) {
-  try {
-    reinterpret_cast<std::vector<HWND>*>(into)->push_back(window);
-    return TRUE;
-  } catch (const std::bad_alloc&) {
-    return FALSE;  // the gadgets not collected keep their entries, as every gadget inside once did
-  }
-}
-
-// The gadgets inside a gadget that goes (a panel, a tab page, a container) are released as it
-// is; their windows go with its window.
-void InnerGadgetsRelease(HWND window) {
-  std::vector<HWND> inside;
-  EnumChildWindows(window, Collect, reinterpret_cast<LPARAM>(&inside));
-  for (HWND child : inside) {
-    const GadgetId id = GadgetIdOf(child);
-    if (GadgetWindowOf(id) == child) GadgetRelease(id, false);
-  }
+  GadgetToolTipForget(window);
 }
 
 }  // namespace
