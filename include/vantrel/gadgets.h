@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "toolkit.h"
 
@@ -201,3 +202,46 @@ std::string WindowTitleGet(HWND window);
 HWND StatusBarCreate(GadgetId id, std::int32_t fields, const std::int32_t* widths);
 // A field's text; 0 for an id that is no status bar, a field out of range or a null text.
 int StatusBarTextSet(GadgetId id, std::int32_t field, const char* text);
+
+// ---- Menus ---------------------------------------------------------------------------------
+//
+// A chosen item arrives as EVENT_MENU with its id as EventSourceId (ids 1 to MENU_ID_MAX). A
+// shortcut's keys are shown after a tab in the item's text ("Open\tCtrl+O"), and bound with
+// ShortcutAdd to the same id. A window's menu bar goes with the window; a pop-up menu is the
+// application's until MenuFree.
+inline constexpr std::int32_t MENU_ID_MAX = 0xEFFF;  // above: the toolkit's Tab commands
+inline constexpr std::int32_t MENU_ITEM_CHECKED = 0x1;
+inline constexpr std::int32_t MENU_ITEM_DISABLED = 0x2;
+
+HMENU MenuBarCreate();
+HMENU MenuCreate();
+int MenuItemAdd(HMENU menu, std::int32_t id, const char* text);
+int MenuSeparatorAdd(HMENU menu);
+// A drop-down menu under `title` (in a menu bar) or a submenu (in a menu).
+int MenuSubmenuAdd(HMENU menu, HMENU submenu, const char* title);
+// By id, in the menu and every menu under it; 0 when no item has the id.
+int MenuItemCheckSet(HMENU menu, std::int32_t id, std::int32_t checked);
+int MenuItemEnableSet(HMENU menu, std::int32_t id, std::int32_t enabled);
+// MENU_ITEM_CHECKED and MENU_ITEM_DISABLED bits; -1 when no item has the id.
+std::int32_t MenuItemStateGet(HMENU menu, std::int32_t id);
+// Gives the window its menu bar (null: none).
+int WindowMenuSet(HWND window, HMENU bar);
+// Shows the menu at the mouse for the window, until an item is chosen or the user clicks away.
+int MenuPopup(HMENU menu, HWND window);
+int MenuFree(HMENU menu);
+
+// ---- Requesters ----------------------------------------------------------------------------
+//
+// The system's dialogs, modal to the active window; each answers nothing (an empty text or
+// list, -1, null) when cancelled. Filters: "Images|*.png;*.jpg|All files|*.*".
+inline constexpr std::int32_t FILE_REQUEST_MULTIPLE = 0x1;  // several files at once
+
+// The files chosen, as whole paths.
+std::vector<std::string> FileOpenRequest(const char* title, const char* initial, const char* filter,
+                                         std::int32_t flags);
+std::string FileSaveRequest(const char* title, const char* initial, const char* filter);
+std::string FolderRequest(const char* title);
+// A colour as 0x00BBGGRR.
+std::int64_t ColourRequest(std::int32_t initial);
+// A font the caller owns (DeleteObject when done).
+HFONT FontRequest(HFONT initial);

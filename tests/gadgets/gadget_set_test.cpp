@@ -277,4 +277,63 @@ TEST_F(GadgetSet, TreesListViewsTabPagesDatesTooltipsAndPictures) {
   EXPECT_TRUE(DeleteObject(tall));  // the application's still
 }
 
+// The answer a timer gives the next dialog (a requester, a menu): the command it posts.
+WPARAM dialog_answer = IDCANCEL;
+void CALLBACK DialogAnswer(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (HWND dialog = FindWindowA("#32770", nullptr)) {
+    KillTimer(nullptr, timer);
+    PostMessageA(dialog, WM_COMMAND, dialog_answer, 0);
+  }
+}
+
+// Menu items by id (checks, disabled, separators, keys shown), chosen from the bar and from a
+// pop-up with real keys as EVENT_MENU; requesters answer the choice, or nothing when cancelled.
+TEST_F(GadgetSet, MenusGiveTheirItemsAsMenuEventsAndRequestersAnswerTheChoice) {
+  enum : std::int32_t { kOpen = 101, kQuit, kCopy };
+  HMENU bar = MenuBarCreate(), file = MenuCreate(), popup = MenuCreate();
+  EXPECT_EQ(MenuItemAdd(file, kOpen, "&Open\tCtrl+O") + MenuSeparatorAdd(file) +
+                MenuItemAdd(file, kQuit, "&Quit") + MenuSubmenuAdd(bar, file, "&File") +
+                MenuItemAdd(popup, kCopy, "&Copy") + WindowMenuSet(window_, bar),
+            6);
+  EXPECT_EQ(MenuItemAdd(file, 0, "x") + MenuItemAdd(file, MENU_ID_MAX + 1, "x") +
+                MenuItemAdd(nullptr, 5, "x"),
+            0);
+  EXPECT_EQ(MenuItemCheckSet(bar, kQuit, 1) + MenuItemEnableSet(bar, kOpen, 0) +
+                MenuItemCheckSet(bar, 999, 1),
+            2);
+  EXPECT_EQ(std::tuple(MenuItemStateGet(bar, kQuit), MenuItemStateGet(bar, kOpen),
+                       MenuItemStateGet(bar, 999)),
+            std::tuple(MENU_ITEM_CHECKED, MENU_ITEM_DISABLED, -1));
+  MenuItemEnableSet(bar, kOpen, 1);
+  SetForegroundWindow(window_);
+  EXPECT_EQ(EventOf([] { HostKeys("alt+f Return"); }, kOpen, EVENT_MENU), "1026 101");
+  SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    HostKeys("Down Return");
+  });
+  EXPECT_EQ(EventOf([&] { MenuPopup(popup, window_); }, kCopy, EVENT_MENU), "1026 103");
+  EXPECT_EQ(MenuFree(popup) + MenuFree(nullptr) + WindowMenuSet(window_, nullptr), 2);
+  char temp[MAX_PATH];
+  const std::string file_path = std::string(temp, GetTempPathA(MAX_PATH, temp)) + "chosen.txt";
+  CloseHandle(CreateFileA(file_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  const auto answered = [](WPARAM answer) {
+    dialog_answer = answer;
+    SetTimer(nullptr, 0, 50, DialogAnswer);
+  };
+  answered(IDOK);
+  EXPECT_EQ(FileOpenRequest("Open", file_path.c_str(), "Text|*.txt|All|*.*", 0),
+            std::vector<std::string>{file_path});
+  answered(IDCANCEL);
+  EXPECT_TRUE(FileOpenRequest("Open", nullptr, nullptr, FILE_REQUEST_MULTIPLE).empty());
+  answered(IDCANCEL);
+  EXPECT_EQ(FileSaveRequest("Save", "new.txt", nullptr), "");
+  answered(IDCANCEL);
+  EXPECT_EQ(ColourRequest(0x123456), -1);
+  answered(IDOK);
+  EXPECT_EQ(ColourRequest(0x123456), 0x123456);
+  answered(IDCANCEL);
+  EXPECT_EQ(FontRequest(nullptr), nullptr);
+  DeleteFileA(file_path.c_str());
+}
+
 }  // namespace
