@@ -22,6 +22,10 @@ inline constexpr int REGISTRY_PAIR_ID = 0;
 inline constexpr int REGISTRY_PAIR_WINDOW = 1;
 inline constexpr int REGISTRY_TRIPLE_CONTROL = 0;
 
+// Enters the pair (id, window) at the end of the gadget registry; false, nothing entered, when
+// memory ran out. GadgetRegister's append: the look-ups by id and by window know of it at once.
+bool GadgetRegistryAppend(GadgetId id, HWND window);
+
 bool RegistriesCreated();
 void RegistriesCreate(bool with_tab_stops);
 

@@ -172,8 +172,7 @@ void GadgetFree(GadgetId id) {
 }
 
 int GadgetRegister(GadgetId id, HWND window) {
-  HandleList* registry = GadgetRegistryGet();
-  if (registry == nullptr) return 0;
+  if (GadgetRegistryGet() == nullptr) return 0;
   // Registered again as it is: freeing first would destroy the caller's own control.
   if (window != nullptr && GadgetWindowOf(id) == window) return 1;
   GadgetFree(id);
@@ -183,6 +182,5 @@ int GadgetRegister(GadgetId id, HWND window) {
     TabStopEntryRemove(old);
     GadgetUnregister(old);
   }
-  const std::uint64_t pair[REGISTRY_PAIR] = {RegistryKeyOfId(id), RegistryKeyOfWindow(window)};
-  return HandleListAppendRecord(registry, pair, REGISTRY_PAIR) ? 1 : 0;
+  return GadgetRegistryAppend(id, window) ? 1 : 0;
 }
