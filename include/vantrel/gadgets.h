@@ -164,6 +164,10 @@ inline constexpr std::int32_t ANCHOR_RIGHT = 0x4;
 inline constexpr std::int32_t ANCHOR_BOTTOM = 0x8;
 int GadgetAnchorSet(GadgetId id, std::int32_t anchors);
 
+// The gadget's colours (0x00BBGGRR), its background and its text: kept in its colour entry (made
+// when it has none; GadgetColourSet changes a part of one) and shown at once.
+int GadgetColoursSet(GadgetId id, std::int32_t background, std::int32_t text);
+
 // The gadget's text (a button's caption, a field's contents), in the active code page; a null
 // text is refused. The getter answers the whole text.
 int GadgetTextSet(GadgetId id, const char* text);

@@ -135,6 +135,10 @@ TEST_F(GadgetSet, StatesRangesItemsAndTextsByIdAndTheirFailures) {
                 GadgetFocusSet(99) + GadgetAnchorSet(99, ANCHOR_RIGHT) +
                 StatusBarTextSet(kText, 0, "x"),
             0);
+  EXPECT_EQ(GadgetColoursSet(kText, 0x0000FF, 0xFF0000) + GadgetColoursSet(99, 0, 0), 1);
+  EXPECT_EQ(GadgetColourGet(kText, COLOUR_GET_GADGET_BACKGROUND) +
+                GadgetColourGet(kText, COLOUR_GET_GADGET_FRONT),
+            0xFF00FF);
   EXPECT_EQ(StatusBarTextSet(kStatus, 1, "right") + StatusBarTextSet(kStatus, 2, "no"), 1);
   char field[16] = {};
   SendMessageA(GadgetWindowOf(kStatus), SB_GETTEXTA, 1, reinterpret_cast<LPARAM>(field));
