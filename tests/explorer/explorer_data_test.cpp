@@ -135,7 +135,7 @@ TEST(ExplorerTexts, TrimsReplacementsPatternsAndMovesWalkByCharacter) {
       {"C:\\data\\pics\\..", 1252, "C:\\data\\"}, {"C:/data/./pics", 1252, "C:\\data\\pics"},
       {"C:\\data\\..\\..\\*.png", 1252, "C:\\*.png"}, {"C:\\a\\\x95\\\\..\\b\\.", 932, "C:\\a\\b\\"},
       {"\\\\s\\share\\d\\..\\..", 1252, "\\\\s\\share\\"}, {"a\\..\\..\\b", 1252, "..\\b"},
-      {"a\\..", 1252, ".\\"}, {"", 1252, ""}, {"\\", 1252, "\\"}, {"C:\\d\\x..y\\", 1252, "C:\\d\\x..y\\"}};
+      {"a\\..", 1252, ".\\"}, {".\\*.png", 1252, ".\\*.png"}, {".\\..\\x", 1252, "..\\x"}, {"/..//:..", 949, "\\:.."}, {"", 1252, ""}, {"\\", 1252, "\\"}, {"C:\\d\\x..y\\", 1252, "C:\\d\\x..y\\"}};
   // clang-format on
   for (const auto& r : resolves) EXPECT_EQ(ExplorerPathResolve(r.path, r.cp), r.resolved) << r.path;
 }

@@ -39,8 +39,13 @@ constexpr std::size_t kUncPrefixLength = 2;  // the "\\" of \\server\share
 constexpr std::size_t kUncRootParts = 2;     // server and share
 
 // The length of the root that ".." never climbs above: C:\ (or C:), \\server\share\, or \.
+bool IsDriveLetter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
 std::size_t RootLength(std::string_view path, std::uint32_t code_page) {
-  if (path.size() > kDriveColonIndex && path[kDriveColonIndex] == kDriveColon) {
+  if (path.size() > kDriveColonIndex && path[kDriveColonIndex] == kDriveColon &&
+      IsDriveLetter(path[0])) {
     const std::size_t after = kDriveColonIndex + 1;
     return after < path.size() && path[after] == EXPLORER_PATH_SEPARATOR ? after + 1 : after;
   }
@@ -74,12 +79,15 @@ std::string ExplorerPathResolve(std::string_view path, std::uint32_t code_page) 
     folder_end = last && (part.empty() || part == kDot || part == EXPLORER_DOT_DOT);
     if (part == EXPLORER_DOT_DOT) {
       // Above a root it stays there; above a relative start it is kept.
-      if (!parts.empty() && parts.back() != EXPLORER_DOT_DOT) {
+      if (!parts.empty() && parts.back() == kDot) {
+        parts.back() = part;
+      } else if (!parts.empty() && parts.back() != EXPLORER_DOT_DOT) {
         parts.pop_back();
       } else if (root == 0) {
         parts.push_back(part);
       }
-    } else if (!part.empty() && part != kDot) {
+    } else if (!part.empty() && (part != kDot || (root == 0 && start == 0))) {
+      // A relative path keeps the "." it starts with: ".\*.png" is a pattern, "*.png" none.
       parts.push_back(part);
     }
     start = end + 1;

@@ -1,6 +1,7 @@
 // Placing gadgets by id: moved, shown or hidden, enabled or not, focused.
 #include <vantrel/toolkit.h>
 
+#include "toolkit/core/module_seams.h"
 #include "toolkit/gadgets/gadget_create.h"
 #include "toolkit/gadgets/gadget_layout.h"
 
@@ -45,6 +46,7 @@ int GadgetFocusSet(GadgetId id) {
   HWND gadget = GadgetWindowOf(id);
   if (gadget == nullptr) return 0;
   // A composite gadget (an explorer) takes the focus in its inner control.
-  SetFocus(gadget);
+  HWND inner = InnerControlOf(gadget);
+  SetFocus(inner != nullptr ? inner : gadget);
   return 1;
 }
