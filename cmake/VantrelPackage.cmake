@@ -18,7 +18,10 @@ configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/VantrelConfig.cmake.in
                               INSTALL_DESTINATION ${vantrel_package_dir})
 write_basic_package_version_file(${PROJECT_BINARY_DIR}/VantrelConfigVersion.cmake
                                  COMPATIBILITY SameMajorVersion)
+# The cross toolchain files come along: a program built on Linux needs nothing from the source.
 install(FILES ${PROJECT_BINARY_DIR}/VantrelConfig.cmake
               ${PROJECT_BINARY_DIR}/VantrelConfigVersion.cmake
               ${PROJECT_SOURCE_DIR}/cmake/VantrelUtf8.cmake
+              ${PROJECT_SOURCE_DIR}/cmake/mingw-w64-x86_64.cmake
+              ${PROJECT_SOURCE_DIR}/cmake/clang-mingw-w64-x86_64.cmake
         DESTINATION ${vantrel_package_dir})

@@ -14,7 +14,8 @@ set(CMAKE_FIND_ROOT_PATH /usr/${VANTREL_MINGW_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Packages are found in the sysroot and through CMAKE_PREFIX_PATH, where an installed Vantrel is.
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
 
 # Clang finds mingw-w64's C headers and libraries by itself, but not the C++ library of the GCC
 # flavour beside them: it is named here (the newest posix one installed).

@@ -10,7 +10,8 @@ set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Packages are found in the sysroot and through CMAKE_PREFIX_PATH, where an installed Vantrel is.
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
 
 # An .exe must need nothing but Windows' own DLLs (Wine cannot find libgcc_s_seh-1.dll).
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")

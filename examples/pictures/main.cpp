@@ -27,7 +27,7 @@ void Show(const std::string& path) {
     return;
   }
   PictureGadgetImageSet(kPicture, image, PICTURE_FIT_SCALE);
-  if (shown != nullptr) DeleteObject(shown);
+  if (shown != nullptr) ImageFree(shown);
   shown = image;
   GadgetTextSet(kCaption, path.c_str());
 }
@@ -59,10 +59,10 @@ void Build(HWND window, const char* folder) {
 }  // namespace
 
 int main() {
-  HWND window = WindowOpen("Vantrel pictures", 60, 60, kWidth, kHeight,
-                           WS_VISIBLE | WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN |
-                               WINDOW_STYLE_TABSTOP_REQUEST,
-                           0, nullptr);
+  HWND window =
+      WindowOpen("Vantrel pictures", 60, 60, kWidth, kHeight,
+                 WS_VISIBLE | WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WINDOW_STYLE_TABSTOP_REQUEST,
+                 0, nullptr);
   if (window == nullptr) return 1;
   Build(window, ".\\");
   for (;;) {
@@ -85,7 +85,7 @@ int main() {
       }
     }
   }
-  if (shown != nullptr) DeleteObject(shown);
+  if (shown != nullptr) ImageFree(shown);
   std::printf("pictures: closed\n");
   return 0;
 }

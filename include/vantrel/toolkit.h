@@ -251,6 +251,10 @@ void GadgetFree(GadgetId id);
 // IMAGE_LOAD_SIDE_MAX or IMAGE_LOAD_PIXELS_MAX, or when it cannot be converted.
 HBITMAP ImageLoadFile(const char* fileName, std::int64_t background);
 
+// Frees a bitmap or icon that the loaders made, once no gadget shows it. 1, or 0 for null or a
+// handle that is neither.
+int ImageFree(HANDLE image);
+
 // Why the last ImageLoadFile returned null (IMAGE_LOAD_MISSING, _NOT_AN_IMAGE, _TOO_LARGE,
 // _NO_MEMORY, _FAILED), or IMAGE_LOAD_OK when it succeeded or none was made.
 std::int32_t ImageLoadErrorGet();

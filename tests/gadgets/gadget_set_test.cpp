@@ -278,7 +278,7 @@ TEST_F(GadgetSet, TreesListViewsTabPagesDatesTooltipsAndPictures) {
   GadgetFree(kTabs);
   EXPECT_EQ(std::pair(IsWindow(second), GadgetWindowOf(kOnPage)), std::pair(FALSE, HWND(nullptr)));
   for (const GadgetId id : {kTree, kRows, kDate, kCalendar, kPicture}) GadgetFree(id);
-  EXPECT_TRUE(DeleteObject(tall));  // the application's still
+  EXPECT_EQ(ImageFree(tall) + ImageFree(nullptr), 1);  // the application's still
 }
 
 // The answer a timer gives the next dialog (a requester, a menu): the command it posts.

@@ -225,6 +225,12 @@ std::int32_t ImageLoadErrorGet() {
   return lastLoadError;
 }
 
+int ImageFree(HANDLE image) {
+  if (image == nullptr) return 0;
+  if (GetObjectType(image) == OBJ_BITMAP) return DeleteObject(image) != 0 ? 1 : 0;
+  return DestroyIcon(static_cast<HICON>(image)) != 0 ? 1 : 0;
+}
+
 HICON IconLoadFile(const char* fileName) {
   if (fileName == nullptr) return nullptr;
   return static_cast<HICON>(
