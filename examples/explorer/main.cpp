@@ -1,9 +1,6 @@
 // Explorer example: a window filled by an explorer gadget, with a view-mode switch above it;
 // every event it receives is printed on one line. It runs in UTF-8 mode (vantrel_use_utf8), so
 // names in any script are shown, opened and printed as UTF-8.
-#include <windows.h>
-#include <commctrl.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -22,54 +19,37 @@ constexpr int kExplorerTop = 28;
 // The switch's items, in the order of the view modes they select.
 constexpr const char* kViewNames[] = {"Icons", "Details", "Small icons", "List"};
 
-void ViewSwitchFill(HWND combo) {
-  for (const char* name : kViewNames) {
-    COMBOBOXEXITEMA item = {};
-    item.mask = CBEIF_TEXT;
-    item.iItem = -1;
-    item.pszText = const_cast<char*>(name);
-    SendMessageA(combo, CBEM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-  }
-  SendMessageA(combo, CB_SETCURSEL, EXPLORER_VIEW_DETAILS, 0);
-}
-
-void ExplorerFit(HWND window) {
-  RECT client;
-  GetClientRect(window, &client);
-  MoveWindow(GadgetWindowOf(kExplorer), 0, kExplorerTop, client.right, client.bottom - kExplorerTop,
-             TRUE);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
-  HWND window = WindowOpen("Vantrel explorer", 20, 20, 800, 560, kWindowStyle, 0, nullptr);
-  HWND view_switch =
-      ImageComboCreate(kViewSwitch, 4, 2, kSwitchWidth, kSwitchHeight, 16, CBS_DROPDOWNLIST);
-  ViewSwitchFill(view_switch);
-  RECT client;
-  GetClientRect(window, &client);
-  // Created at its full size: automatic column widths are a quarter of the creation width.
-  ExplorerGadgetCreate(kExplorer, 0, kExplorerTop, client.right, client.bottom - kExplorerTop,
-                       argc > 1 ? argv[1] : "", nullptr);
-  std::printf("path %s\n", ExplorerPathGet(kExplorer).c_str());
-  std::fflush(stdout);
+  WindowOpen("Vantrel explorer", 20, 20, 800, 560, kWindowStyle, 0, nullptr);
+  ComboBoxGadgetCreate(kViewSwitch, 4, 2, kSwitchWidth, kSwitchHeight, 0);
+  for (const char* name : kViewNames) GadgetItemAdd(kViewSwitch, -1, name);
+  GadgetStateSet(kViewSwitch, EXPLORER_VIEW_DETAILS);
 
-  LRESULT view = EXPLORER_VIEW_DETAILS;
+  std::int64_t view = EXPLORER_VIEW_DETAILS;
+  bool made = false;
   for (;;) {
     const std::int32_t code = EventWait();
     if (code == 0) continue;
-    std::printf("event %d source %lld item %lld column %lld\n", code,
+    // The window's first size is its client area: the explorer fills it below the switch, at
+    // its full size (automatic column widths follow it), and keeps to all four edges.
+    if (code == WM_SIZE && !made) {
+      made = true;
+      ExplorerGadgetCreate(kExplorer, 0, kExplorerTop, static_cast<std::int32_t>(EventSizeWidth()),
+                           static_cast<std::int32_t>(EventSizeHeight()) - kExplorerTop,
+                           argc > 1 ? argv[1] : "", nullptr);
+      GadgetAnchorSet(kExplorer, ANCHOR_LEFT | ANCHOR_TOP | ANCHOR_RIGHT | ANCHOR_BOTTOM);
+      std::printf("path %s\n", ExplorerPathGet(kExplorer).c_str());
+    }
+    std::printf("event %d source %lld item %lld column %lld detail %lld\n", code,
                 static_cast<long long>(EventSourceId()), static_cast<long long>(EventItemIndex()),
-                static_cast<long long>(EventItemColumn()));
+                static_cast<long long>(EventItemColumn()), static_cast<long long>(EventDetail()));
     std::fflush(stdout);
     if (code == WM_CLOSE) std::exit(0);
-    if (code == WM_SIZE) ExplorerFit(window);
     // The switch's choice is read back rather than decoded from its notifications.
-    const LRESULT chosen = SendMessageA(view_switch, CB_GETCURSEL, 0, 0);
-    if (chosen != CB_ERR && chosen != view) {
+    const std::int64_t chosen = GadgetStateGet(kViewSwitch);
+    if (chosen >= 0 && chosen != view) {
       view = chosen;
       ExplorerViewModeSet(kExplorer, view);
       std::printf("view %lld path %s\n", static_cast<long long>(view),
