@@ -21,9 +21,11 @@
 //
 // Events (EVENT_GADGET with EventSourceId the id, one call after the act, as always):
 // - button, check box, option: a click (mouse, Space, a mnemonic), after the state changed;
-// - string, editor: none of their own (read the text when needed);
-// - list box: a click on an item (EventDetail is the key for keys, see WM_VKEYTOITEM);
-// - combo box: none (read the choice with GadgetStateGet when needed);
+// - string, editor: their news while they have the focus (the focus gained and lost, each change
+//   of text); read the text with GadgetTextGet;
+// - list box: a click on an item, and each key pressed in it (EventDetail the virtual key);
+// - combo box: its news while it has the focus (the list opened and closed, a new choice); read
+//   the choice with GadgetStateGet;
 // - track bar: every move (mouse or keys), the position then GadgetStateGet's;
 // - spin: every step, the position then GadgetStateGet's;
 // - scroll bar: WM_HSCROLL or WM_VSCROLL as the event code, stepped by the toolkit.
