@@ -160,6 +160,20 @@ TEST_F(GadgetSet, RealInputGivesTheEventsOfTheGadgetsIds) {
   EXPECT_EQ(EventOf(up, kSpin, EVENT_GADGET), "1025 " + std::to_string(kSpin));
   PollUntil([](std::int32_t) { return GadgetStateGet(kSpin) == 7; });
   EXPECT_EQ(GadgetStateGet(kSpin), 7);
+  // Hidden, disabled and focused by id; a date picker's key step is an event.
+  EXPECT_EQ(GadgetShow(kText, 0) + GadgetEnable(kString, 0) + GadgetFocusSet(kEditor), 3);
+  EXPECT_EQ(
+      std::tuple(IsWindowVisible(GadgetWindowOf(kText)), IsWindowEnabled(GadgetWindowOf(kString)),
+                 GetFocus() == GadgetWindowOf(kEditor)),
+      std::tuple(FALSE, FALSE, true));
+  GadgetShow(kText, 1);
+  GadgetEnable(kString, 1);
+  DateGadgetCreate(40, 120, 130, 120, 24, 0);
+  GadgetDateSet(40, 20240110);
+  GadgetFocusSet(40);
+  EXPECT_EQ(EventOf([] { HostKeys("Up"); }, 40, EVENT_GADGET), "1025 40");
+  PollDrain();  // the key's release too, before the focus moves on
+  GadgetFree(40);
   GadgetStateSet(kTrack, 3);
   GadgetFocusSet(kTrack);
   EXPECT_EQ(EventOf([] { HostKeys("Right"); }, kTrack, EVENT_GADGET),
