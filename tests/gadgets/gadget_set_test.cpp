@@ -119,12 +119,13 @@ TEST_F(GadgetSet, StatesRangesItemsAndTextsByIdAndTheirFailures) {
   for (const GadgetId id : {kList, kCombo}) {
     for (const char* text : {"b", "c"}) EXPECT_GE(GadgetItemAdd(id, -1, text), 0);
     EXPECT_EQ(GadgetItemAdd(id, 0, "a"), 0);
+    EXPECT_EQ(GadgetItemAdd(id, 3, "d") + GadgetItemRemove(id, 3), 4);  // at the end by index
     EXPECT_EQ(GadgetItemAdd(id, 9, "z") + GadgetItemAdd(id, 0, nullptr), -2);
     EXPECT_EQ(GadgetStateSet(id, 1) + GadgetItemTextSet(id, 1, "B") + GadgetItemRemove(id, 2), 3);
     EXPECT_EQ(GadgetItemTextGet(id, 0) + GadgetItemTextGet(id, 1) + GadgetItemTextGet(id, 2), "aB");
     EXPECT_EQ(std::pair(GadgetStateGet(id), GadgetItemCount(id)),
               std::pair(std::int64_t{1}, std::int64_t{2}));
-    EXPECT_EQ(GadgetItemRemove(id, 2) + GadgetStateSet(id, 5) + GadgetItemsClear(id), 1);
+    EXPECT_EQ(GadgetItemRemove(id, 2) + GadgetStateSet(id, 2) + GadgetItemsClear(id), 1);
     EXPECT_EQ(GadgetItemCount(id), 0);
   }
   EXPECT_EQ(GadgetItemCount(kText) + GadgetItemsClear(kText) + GadgetItemRemove(99, 0), -1);
