@@ -95,6 +95,18 @@ TEST_F(GadgetSet, EachCreatorMakesItsControlInTheCurrentWindowRegisteredInTheGad
     EXPECT_EQ(SendMessageA(gadget, WM_GETFONT, 0, 0) != 0, !bar) << row.id;
   }
   EXPECT_EQ(GetParent(GadgetWindowOf(kInner)), GadgetWindowOf(kBox));
+  // The other forms: vertical bars, an editable combo box, a read-only editor, a framed text.
+  // clang-format off
+  const struct { HWND made; LONG_PTR mask, style; } forms[] = {
+      {TrackBarGadgetCreate(50, 0, 0, 30, 100, 0, 5, BAR_VERTICAL), TBS_VERT, TBS_VERT},
+      {ScrollBarGadgetCreate(51, 0, 0, 20, 100, 0, 5, 1, BAR_VERTICAL), SBS_VERT, SBS_VERT},
+      {ComboBoxGadgetCreate(52, 0, 0, 90, 90, COMBO_EDITABLE), CBS_DROPDOWNLIST, CBS_DROPDOWN},
+      {EditorGadgetCreate(53, 0, 0, 90, 90, "", STRING_READ_ONLY), ES_READONLY | ES_MULTILINE, ES_READONLY | ES_MULTILINE},
+      {TextGadgetCreate(54, 0, 0, 90, 20, "", TEXT_CENTRE | TEXT_BORDER), SS_TYPEMASK | SS_SUNKEN, SS_CENTER | SS_SUNKEN}};
+  // clang-format on
+  for (const auto& form : forms)
+    EXPECT_EQ(GetWindowLongPtrA(form.made, GWL_STYLE) & form.mask, form.style) << form.style;
+  for (GadgetId id = 50; id <= 54; ++id) GadgetFree(id);
   // No window, nothing made: the gadget under the id stays.
   CurrentWindowSet(nullptr);
   EXPECT_EQ(ButtonGadgetCreate(kButton, 0, 0, 9, 9, "x", 0), nullptr);
@@ -154,6 +166,29 @@ TEST_F(GadgetSet, RealInputGivesTheEventsOfTheGadgetsIds) {
   for (const GadgetId id : {kButton, kCheck, kOption3, kInner})
     EXPECT_EQ(EventOf(click(id), id, EVENT_GADGET), "1025 " + std::to_string(id));
   EXPECT_EQ(GadgetStateGet(kCheck) + GadgetStateGet(kOption3), 2);
+  // A list item chosen, and a track bar's thumb dragged to its end, with the mouse.
+  for (const char* text : {"one", "two"}) GadgetItemAdd(kList, -1, text);
+  RECT item;
+  SendMessageA(GadgetWindowOf(kList), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+  const auto second = [&] {
+    HostClick(item.left + 10, (item.top + item.bottom) / 2, GadgetWindowOf(kList));
+  };
+  EXPECT_EQ(EventOf(second, kList, EVENT_GADGET), "1025 " + std::to_string(kList));
+  EXPECT_EQ(GadgetStateGet(kList), 1);
+  GadgetItemsClear(kList);
+  RECT thumb, bar;
+  SendMessageA(GadgetWindowOf(kTrack), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+  MapWindowPoints(GadgetWindowOf(kTrack), nullptr, reinterpret_cast<POINT*>(&thumb), 2);
+  GetWindowRect(GadgetWindowOf(kTrack), &bar);
+  const auto drag = [&] {
+    const int y = (thumb.top + thumb.bottom) / 2;
+    HostRun("xdotool mousemove " + std::to_string((thumb.left + thumb.right) / 2) + " " +
+            std::to_string(y) + " mousedown 1 mousemove " + std::to_string(bar.right + 40) + " " +
+            std::to_string(y) + " mouseup 1");
+  };
+  EXPECT_EQ(EventOf(drag, kTrack, EVENT_GADGET), "1025 " + std::to_string(kTrack));
+  PollDrain();
+  EXPECT_EQ(GadgetStateGet(kTrack), 10);
   GadgetStateSet(kSpin, 6);
   RECT arrows;
   GetWindowRect(FindWindowExA(window_, nullptr, UPDOWN_CLASSA, nullptr), &arrows);
@@ -352,6 +387,8 @@ TEST_F(GadgetSet, MenusGiveTheirItemsAsMenuEventsAndRequestersAnswerTheChoice) {
   EXPECT_EQ(ColourRequest(0x123456), 0x123456);
   answered(IDCANCEL);
   EXPECT_EQ(FontRequest(nullptr), nullptr);
+  answered(IDCANCEL);
+  EXPECT_EQ(FolderRequest("A folder"), "");
   DeleteFileA(file_path.c_str());
 }
 
