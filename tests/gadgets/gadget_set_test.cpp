@@ -252,6 +252,17 @@ TEST_F(GadgetSet, AnchorsLimitsTitleAndStatusBarFollowTheWindow) {
   EXPECT_EQ(WindowTitleGet(window_) + WindowTitleGet(nullptr), "renamed");
   SetWindowPos(window_, nullptr, 0, 0, 640, 480, SWP_NOMOVE | SWP_NOZORDER);
   EXPECT_EQ(place(kProgress), progress);  // back where it began
+  // The user drags the window's corner 60 pixels wider: the stretched bar follows.
+  RECT outer;
+  GetWindowRect(window_, &outer);
+  SetForegroundWindow(window_);
+  HostRun("xdotool mousemove " + std::to_string(outer.right - 2) + " " +
+          std::to_string(outer.bottom - 2) + " mousedown 1 mousemove " +
+          std::to_string(outer.right + 28) + " " + std::to_string(outer.bottom - 2) +
+          " mousemove " + std::to_string(outer.right + 58) + " " +
+          std::to_string(outer.bottom - 2) + " mouseup 1");
+  PollUntil([&](std::int32_t) { return place(kScroll) == "380,110 260"; });
+  EXPECT_EQ(place(kScroll), "380,110 260");
   // A container goes with every gadget in it.
   GadgetFree(kBox);
   EXPECT_EQ(GadgetWindowOf(kInner), nullptr);
