@@ -27,12 +27,13 @@ enum : GadgetId {
   kDate,
   kBox,
   kInBox,
+  kCalendar,
   kPageOne = 61,
   kPageTwo = 62
 };
 enum : std::int32_t { kMenuQuit = 100, kMenuTicks };
 
-constexpr std::int32_t kWidth = 760, kHeight = 520;
+constexpr std::int32_t kWidth = 760, kHeight = 600;
 constexpr std::int32_t kScrollMax = 100, kPageStep = 5;
 
 // COLORREF values: 0x00BBGGRR.
@@ -95,7 +96,9 @@ void RightColumns(HWND window) {
   GadgetStateSet(kProgress, 60);
   DateGadgetCreate(kDate, 550, 170, 190, 24, 0);
   GadgetDateSet(kDate, 20261210);
-  ContainerGadgetCreate(kBox, 280, 320, 460, 110, "A container", CONTAINER_FRAME);
+  CalendarGadgetCreate(kCalendar, 550, 200, 190, 160, 0);
+  GadgetDateSet(kCalendar, 20261210);
+  ContainerGadgetCreate(kBox, 280, 370, 460, 110, "A container", CONTAINER_FRAME);
   EditorGadgetCreate(kInBox, 10, 22, 440, 78,
                      "A multi-line editor inside a container,\r\n"
                      "which follows the window's width.",
