@@ -2,6 +2,8 @@
 // clicks and keys giving their events, anchors after a resize, containers, window settings.
 #include <windows.h>
 #include <commctrl.h>
+#include <commdlg.h>
+#include <dlgs.h>
 
 #include <gtest/gtest.h>
 
@@ -390,6 +392,20 @@ TEST_F(GadgetSet, MenusGiveTheirItemsAsMenuEventsAndRequestersAnswerTheChoice) {
             std::vector<std::string>{file_path});
   answered(IDCANCEL);
   EXPECT_TRUE(FileOpenRequest("Open", nullptr, nullptr, FILE_REQUEST_MULTIPLE).empty());
+  // Two files at once: their names typed into the dialog's name field, then OK.
+  const std::string other = file_path.substr(0, file_path.rfind('\\') + 1) + "other.txt";
+  CloseHandle(CreateFileA(other.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR timer, DWORD) {
+    if (HWND dialog = FindWindowA("#32770", nullptr)) {
+      KillTimer(nullptr, timer);
+      SendMessageA(dialog, CDM_SETCONTROLTEXT, cmb13,
+                   reinterpret_cast<LPARAM>("\"chosen.txt\" \"other.txt\""));
+      PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    }
+  });
+  EXPECT_EQ(FileOpenRequest("Open", file_path.c_str(), nullptr, FILE_REQUEST_MULTIPLE),
+            (std::vector<std::string>{file_path, other}));
+  DeleteFileA(other.c_str());
   answered(IDCANCEL);
   EXPECT_EQ(FileSaveRequest("Save", "new.txt", nullptr), "");
   answered(IDCANCEL);
