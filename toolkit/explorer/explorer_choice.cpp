@@ -17,19 +17,13 @@
 
 namespace {
 
-constexpr char kDriveListPath[] = "\\";
-
-bool ShowsDrives(const ExplorerGadgetData& gadget) {
-  return gadget.path.size() <= EXPLORER_DRIVE_LIST_PATH_MAX;
-}
-
 const ExplorerEntry* EntryOf(const ExplorerGadgetData& gadget, std::int64_t item) {
   return item < 0 ? nullptr : ExplorerEntryFind(gadget.entries, item + 1);
 }
 
 std::int32_t KindOf(const ExplorerGadgetData& gadget, const ExplorerEntry* entry) {
   if (entry == nullptr) return EXPLORER_ITEM_NONE;
-  if (ShowsDrives(gadget)) return EXPLORER_ITEM_DRIVE;
+  if (ExplorerShowsDrives(gadget)) return EXPLORER_ITEM_DRIVE;
   return entry->kind == ENTRY_KIND_FOLDER ? EXPLORER_ITEM_FOLDER : EXPLORER_ITEM_FILE;
 }
 
@@ -42,7 +36,7 @@ std::string PathOf(const ExplorerGadgetData& gadget, const ExplorerEntry* entry)
   }
   const ExplorerOpenPlan plan =
       ExplorerOpenPlanMake(gadget.path, gadget.pattern, leaf, "", EXPLORER_OPEN_ENTRY, GetACP());
-  if (plan.driveList || plan.target.empty()) return kDriveListPath;
+  if (plan.driveList || plan.target.empty()) return EXPLORER_DRIVE_LIST_PATH;
   return ExplorerPathWithoutPattern(plan.target, gadget.pattern, GetACP());
 }
 

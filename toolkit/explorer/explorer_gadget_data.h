@@ -30,5 +30,11 @@ struct ExplorerGadgetData {
   int watchChanged = 0;         // ticks that saw changes not yet listed
 };
 
+// The drive list's path, and whether a gadget shows the drive list.
+inline constexpr char EXPLORER_DRIVE_LIST_PATH[] = "\\";
+inline bool ExplorerShowsDrives(const ExplorerGadgetData& gadget) {
+  return gadget.path.size() <= EXPLORER_DRIVE_LIST_PATH_MAX;
+}
+
 ExplorerGadgetData* ExplorerCurrentGet();
 void ExplorerCurrentSet(ExplorerGadgetData* gadget);

@@ -19,11 +19,6 @@ constexpr int kTicksAtMost = 3;
 constexpr DWORD kChanges = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME |
                            FILE_NOTIFY_CHANGE_ATTRIBUTES | FILE_NOTIFY_CHANGE_SIZE |
                            FILE_NOTIFY_CHANGE_LAST_WRITE;
-constexpr char kDriveListPath[] = "\\";
-
-bool ShowsDrives(const ExplorerGadgetData& gadget) {
-  return gadget.path.size() <= EXPLORER_DRIVE_LIST_PATH_MAX;
-}
 
 HWND WindowOf(const ExplorerGadgetData& gadget) {
   return GetParent(gadget.listView);
@@ -35,10 +30,11 @@ void NearestParentShow(ExplorerGadgetData* gadget) {
   while (folder.size() > EXPLORER_DRIVE_LIST_PATH_MAX) {
     const ExplorerOpenPlan up =
         ExplorerOpenPlanMake(folder, "", EXPLORER_DOT_DOT, "", EXPLORER_OPEN_ENTRY, GetACP());
-    folder = up.driveList || up.target.empty() ? kDriveListPath : up.target;
+    folder = up.driveList || up.target.empty() ? EXPLORER_DRIVE_LIST_PATH : up.target;
     if (ExplorerListMove(gadget, folder + gadget->pattern)) break;
   }
-  if (folder.size() <= EXPLORER_DRIVE_LIST_PATH_MAX) ExplorerListMove(gadget, kDriveListPath);
+  if (folder.size() <= EXPLORER_DRIVE_LIST_PATH_MAX)
+    ExplorerListMove(gadget, EXPLORER_DRIVE_LIST_PATH);
   ExplorerEventPost(*gadget, EXPLORER_EVENT_ENTERED, -1);
 }
 
@@ -61,7 +57,7 @@ void ExplorerWatchRenew(ExplorerGadgetData* gadget) {
   if (folder != gadget->watchedPath) {
     ExplorerWatchClose(gadget);
     gadget->watchedPath = folder;
-    if (!ShowsDrives(*gadget)) {
+    if (!ExplorerShowsDrives(*gadget)) {
       HANDLE watch = FindFirstChangeNotificationA(folder.c_str(), FALSE, kChanges);
       gadget->watch = watch != INVALID_HANDLE_VALUE ? watch : nullptr;
     }
@@ -77,7 +73,7 @@ void ExplorerWatchTick(HWND window) {
     return;
   }
   ExplorerCurrentSet(gadget);
-  if (ShowsDrives(*gadget)) {
+  if (ExplorerShowsDrives(*gadget)) {
     if (GetLogicalDrives() != gadget->watchedDrives) {
       gadget->watchedDrives = GetLogicalDrives();
       ExplorerListRefresh(gadget);

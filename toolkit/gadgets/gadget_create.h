@@ -19,6 +19,10 @@ HFONT GadgetFontStandard();
 
 // A window property the toolkit keeps on a spin's field: its up-down, released with it.
 inline constexpr char PROP_SPIN_UP_DOWN[] = "vantrelspinupdown";
+// A spin field's up-down; null for any other window.
+inline HWND SpinUpDownOf(HWND field) {
+  return static_cast<HWND>(GetPropA(field, PROP_SPIN_UP_DOWN));
+}
 
 // A page of a tab panel: a container without an id over `area` of the current window.
 HWND TabPageCreate(const RECT& area);

@@ -5,20 +5,11 @@
 #include "toolkit/gadgets/gadget_create.h"
 #include "toolkit/gadgets/gadget_layout.h"
 
-namespace {
-
-// A spin's up-down goes wherever its field goes.
-HWND UpDownOf(HWND field) {
-  return static_cast<HWND>(GetPropA(field, PROP_SPIN_UP_DOWN));
-}
-
-}  // namespace
-
 int GadgetMove(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
                std::int32_t height) {
   HWND gadget = GadgetWindowOf(id);
   if (gadget == nullptr || !MoveWindow(gadget, x, y, width, height, TRUE)) return 0;
-  if (HWND up_down = UpDownOf(gadget))
+  if (HWND up_down = SpinUpDownOf(gadget))
     SendMessageA(up_down, UDM_SETBUDDY, reinterpret_cast<WPARAM>(gadget), 0);
   GadgetLayoutRenew(gadget);
   return 1;
@@ -27,7 +18,7 @@ int GadgetMove(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
 int GadgetShow(GadgetId id, std::int32_t shown) {
   HWND gadget = GadgetWindowOf(id);
   if (gadget == nullptr) return 0;
-  for (HWND part : {gadget, UpDownOf(gadget)}) {
+  for (HWND part : {gadget, SpinUpDownOf(gadget)}) {
     if (part != nullptr) ShowWindow(part, shown != 0 ? SW_SHOWNA : SW_HIDE);
   }
   return 1;
@@ -36,7 +27,7 @@ int GadgetShow(GadgetId id, std::int32_t shown) {
 int GadgetEnable(GadgetId id, std::int32_t enabled) {
   HWND gadget = GadgetWindowOf(id);
   if (gadget == nullptr) return 0;
-  for (HWND part : {gadget, UpDownOf(gadget)}) {
+  for (HWND part : {gadget, SpinUpDownOf(gadget)}) {
     if (part != nullptr) EnableWindow(part, enabled != 0);
   }
   return 1;

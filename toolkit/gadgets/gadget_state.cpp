@@ -29,10 +29,6 @@ StateKind KindOf(HWND gadget) {
   return WindowClassNameGet(gadget) == WC_BUTTONA && checkable ? StateKind::Check : StateKind::None;
 }
 
-HWND UpDownOf(HWND field) {
-  return static_cast<HWND>(GetPropA(field, PROP_SPIN_UP_DOWN));
-}
-
 // A range's ends: [minimum, maximum] of the bar.
 void RangeOf(HWND gadget, StateKind kind, std::int64_t* low, std::int64_t* high) {
   int minimum = 0, maximum = 0;
@@ -49,7 +45,7 @@ void RangeOf(HWND gadget, StateKind kind, std::int64_t* low, std::int64_t* high)
       GetScrollRange(gadget, SB_CTL, &minimum, &maximum);
       break;
     case StateKind::Spin:
-      SendMessageA(UpDownOf(gadget), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&minimum),
+      SendMessageA(SpinUpDownOf(gadget), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&minimum),
                    reinterpret_cast<LPARAM>(&maximum));
       break;
     default:
@@ -91,7 +87,7 @@ int GadgetStateSet(GadgetId id, std::int64_t state) {
       SetScrollPos(gadget, SB_CTL, position, TRUE);
       return 1;
     case StateKind::Spin:
-      SendMessageA(UpDownOf(gadget), UDM_SETPOS32, 0, position);
+      SendMessageA(SpinUpDownOf(gadget), UDM_SETPOS32, 0, position);
       return 1;
     default:
       return 0;
@@ -115,7 +111,7 @@ std::int64_t GadgetStateGet(GadgetId id) {
     case StateKind::Scroll:
       return GetScrollPos(gadget, SB_CTL);
     case StateKind::Spin:
-      return static_cast<int>(SendMessageA(UpDownOf(gadget), UDM_GETPOS32, 0, 0));
+      return static_cast<int>(SendMessageA(SpinUpDownOf(gadget), UDM_GETPOS32, 0, 0));
     default:
       return -1;
   }
@@ -136,7 +132,7 @@ int GadgetRangeSet(GadgetId id, std::int32_t minimum, std::int32_t maximum) {
       SetScrollRange(gadget, SB_CTL, minimum, maximum, TRUE);
       return 1;
     case StateKind::Spin:
-      SendMessageA(UpDownOf(gadget), UDM_SETRANGE32, static_cast<WPARAM>(minimum), maximum);
+      SendMessageA(SpinUpDownOf(gadget), UDM_SETRANGE32, static_cast<WPARAM>(minimum), maximum);
       return 1;
     default:
       return 0;
