@@ -19,6 +19,9 @@
 
 namespace {
 
+// What the demo's window shows at 96 DPI in this Wine, recorded before the display-scale mode.
+constexpr std::uint64_t kDemoPixels = 0xac670e5304e56fd3;
+
 const std::string kDemo = "Z:" VANTREL_DEMO_DIR, kGallery = "Z:" VANTREL_GALLERY_DIR;
 
 // Starts `folder`/`program` in that folder, its stdout into `program`-test.out there. Letting go
@@ -43,6 +46,21 @@ std::vector<LONG> Place(HWND window, HWND relative_to = nullptr) {
   GetWindowRect(window, &rect);
   MapWindowPoints(nullptr, relative_to, reinterpret_cast<POINT*>(&rect), 2);
   return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+// Every pixel of the window as the screen shows it, folded into one FNV-1a number.
+std::uint64_t PixelsHash(HWND window) {
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  HDC screen = GetDC(nullptr);
+  std::uint64_t hash = 14695981039346656037ull;
+  for (LONG y = rect.top; y < rect.bottom; ++y) {
+    for (LONG x = rect.left; x < rect.right; ++x) {
+      hash = (hash ^ GetPixel(screen, x, y)) * 1099511628211ull;
+    }
+  }
+  ReleaseDC(nullptr, screen);
+  return hash;
 }
 
 // One run of the demo: what it shows, then real clicks, then closing it.
@@ -71,6 +89,8 @@ TEST(Demo, PicturesInPlace_ThePngFlattenedOnScreen_ClicksNameEachPicture_AltF4En
     EXPECT_TRUE(ShownOver(rgb, file[i], 0xF0F0F0)) << "pixel " << i << std::hex << ": " << rgb;
   }
   ReleaseDC(nullptr, screen);
+  // The default build at 96 DPI, frame and all, exactly as it has always been drawn here.
+  EXPECT_EQ(PixelsHash(window), kDemoPixels) << std::hex << PixelsHash(window);
   for (int id : {1, 2}) {
     HWND box = PictureClick(window, id);
     ASSERT_NE(box, nullptr) << "no message box after clicking picture " << id;
