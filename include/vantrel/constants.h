@@ -18,6 +18,9 @@ inline constexpr std::uint64_t TAB_NOTIFY = 0xF1F4;
 // A gadget's own event (an explorer's choice, say): the detail in wParam's high 32 bits, the
 // gadget's id in lParam's low 32 bits and the item in its high 32 bits.
 inline constexpr std::uint64_t GADGET_NOTIFY = 0xF1F8;
+// A window's DPI changed (scaled mode), after the toolkit laid it out again: reported as event
+// WM_DPICHANGED (0x02E0) with EventDetail the new DPI. The DPI travels in lParam.
+inline constexpr std::uint64_t DPI_NOTIFY = 0xF1F9;
 inline constexpr unsigned RELAY_MESSAGE = 1029;  // WM_USER + 5, accepted from outside
 
 // Tab-stop commands, carried as WM_COMMAND ids without a control.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "constants.h"
+#include "display_scale.h"
 #include "explorer_api.h"
 #include "int_stack_api.h"
 

@@ -7,6 +7,7 @@
 
 #include <vantrel/toolkit.h>
 
+#include "toolkit/core/display_scale.h"
 #include "toolkit/core/event_state.h"
 #include "toolkit/core/notify_blocks.h"
 #include "toolkit/core/module_seams.h"
@@ -88,12 +89,18 @@ void OnCommand(const Drained& d, EventStateRecord& s) {
   }
 }
 
+// The point a mouse message carries, in units of the window it came to.
+void MousePointSet(const Drained& d, EventStateRecord& s) {
+  const UINT dpi = DpiOfWindow(d.window);
+  s.mouse_x = DpiUnscale(static_cast<std::int32_t>(Low16(d.lparam)), dpi);
+  s.mouse_y = DpiUnscale(static_cast<std::int32_t>(High16(d.lparam)), dpi);
+}
+
 void OnMouse(const Drained& d, EventStateRecord& s) {
   s.code = static_cast<std::int32_t>(d.message);
   s.source_window = d.window;
   s.detail = Low32(d.wparam);
-  s.mouse_x = static_cast<std::int32_t>(Low16(d.lparam));
-  s.mouse_y = static_cast<std::int32_t>(High16(d.lparam));
+  MousePointSet(d, s);
 }
 
 void OnMouseButtonDown(const Drained& d, EventStateRecord& s) {
@@ -124,6 +131,11 @@ void OnToolkitMessage(const Drained& d, EventStateRecord& s) {
     return;
   }
   switch (d.wparam) {
+    case DPI_NOTIFY:
+      s.code = WM_DPICHANGED;
+      s.source_window = d.window;
+      s.detail = Low32(d.lparam);
+      break;
     case SPIN_NOTIFY:
       s.code = EVENT_GADGET;
       s.source_id = Low32(d.lparam);
@@ -215,8 +227,7 @@ void OnParentNotify(const Drained& d, EventStateRecord& s) {
     return;
   }
   s.code = HasPropertyOne(d.window, PROP_PANEL_EVENT) ? 0 : static_cast<std::int32_t>(event);
-  s.mouse_x = static_cast<std::int32_t>(Low16(d.lparam));
-  s.mouse_y = static_cast<std::int32_t>(High16(d.lparam));
+  MousePointSet(d, s);
 }
 
 }  // namespace

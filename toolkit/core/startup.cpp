@@ -15,8 +15,9 @@ namespace {
 // The order is written down here because the order of static initialisation across files is
 // unspecified: the scan list first, the core's own start-up last.
 constexpr void (*kInitialisers[])() = {
-    ExplorerScanListInit, ExplorerWindowsInit, ShortcutMasterInit, TabStopInit,
-    WindowReleaseInit,    GadgetLayoutInit,    ToolkitStartup,
+    ExplorerScanListInit, ExplorerWindowsInit, ShortcutMasterInit,
+    TabStopInit,          WindowReleaseInit,   GadgetLayoutInit,
+    GadgetDpiInit,        ExplorerDpiInit,     ToolkitStartup,
 };
 
 struct StartupRunner {

@@ -8,6 +8,8 @@ void ShortcutMasterInit();    // shortcuts: the master table
 void TabStopInit();           // tab stops: the handler of the three Tab commands
 void WindowReleaseInit();     // gadgets: what a destroyed window's gadgets and shortcuts hold
 void GadgetLayoutInit();      // gadgets: anchored gadgets follow their window's size
+void GadgetDpiInit();         // gadgets: fonts, pictures and columns follow a DPI change
+void ExplorerDpiInit();       // explorer: its icons and columns follow a DPI change
 void ToolkitStartup();        // core: pump table, notification copies, column click (last)
 
 // They run during static initialisation, before or after other files' constructors: the

@@ -5,6 +5,7 @@
 #include <vantrel/toolkit.h>
 
 #include "toolkit/core/core_constants.h"
+#include "toolkit/core/display_scale.h"
 #include "toolkit/core/window_proc_handlers.h"
 
 namespace {
@@ -14,10 +15,12 @@ std::int32_t PropInt32(HWND window, const char* name) {
 }
 
 // A limit that is not set (absent, or 0) keeps the system's value: an absent maximum written as
-// 0 would keep the user from enlarging the window at all.
-void LimitApply(HWND window, const char* name, LONG* limit) {
+// 0 would keep the user from enlarging the window at all. In scaled mode a limit is an outer
+// size in units, as a window's size is when it opens.
+void LimitApply(HWND window, const char* name, LONG* limit, bool horizontal) {
   const std::int32_t value = PropInt32(window, name);
-  if (value != 0) *limit = value;
+  if (value == 0) return;
+  *limit = DpiScalingOn() ? DpiOuterExtent(window, value, horizontal) : value;
 }
 
 }  // namespace
@@ -27,10 +30,10 @@ bool OnMinMaxInfo(HWND window, LPARAM info) {
     return false;
   }
   auto* limits = reinterpret_cast<MINMAXINFO*>(info);
-  LimitApply(window, PROP_MINIMAL_WIDTH, &limits->ptMinTrackSize.x);
-  LimitApply(window, PROP_MINIMAL_HEIGHT, &limits->ptMinTrackSize.y);
-  LimitApply(window, PROP_MAXIMAL_WIDTH, &limits->ptMaxTrackSize.x);
-  LimitApply(window, PROP_MAXIMAL_HEIGHT, &limits->ptMaxTrackSize.y);
+  LimitApply(window, PROP_MINIMAL_WIDTH, &limits->ptMinTrackSize.x, true);
+  LimitApply(window, PROP_MINIMAL_HEIGHT, &limits->ptMinTrackSize.y, false);
+  LimitApply(window, PROP_MAXIMAL_WIDTH, &limits->ptMaxTrackSize.x, true);
+  LimitApply(window, PROP_MAXIMAL_HEIGHT, &limits->ptMaxTrackSize.y, false);
   return true;
 }
 

@@ -5,6 +5,7 @@
 #include <vantrel/toolkit.h>
 
 #include "toolkit/core/class_name_text.h"
+#include "toolkit/core/display_scale.h"
 #include "toolkit/core/registries.h"
 #include "toolkit/core/startup.h"
 #include "toolkit/core/window_release.h"
@@ -71,6 +72,33 @@ std::string ClassMake() {
   return std::string();
 }
 
+// A window's place and size in scaled mode: given in units, as pixels of the display it opens on;
+// the outer size is that of a 96-DPI program's window, its frame the system's at this DPI.
+struct WindowPlace {
+  int x, y, width, height;
+  int client_width, client_height;  // in units; 0 when the system chooses the size
+};
+
+WindowPlace WindowPlaceScaled(int x, int y, int width, int height, DWORD style, DWORD ex_style,
+                              HWND parent) {
+  WindowPlace place = {x, y, width, height, 0, 0};
+  if (!DpiScalingOn()) return place;
+  const UINT dpi = parent != nullptr ? DpiOfWindow(parent) : DpiOfSystem();
+  if (x != CW_USEDEFAULT) {
+    place.x = DpiScale(x, dpi);
+    place.y = DpiScale(y, dpi);
+  }
+  if (width == CW_USEDEFAULT) return place;
+  const SIZE frame_units = DpiFrameExtent(style, ex_style, false, DPI_UNITS);
+  const SIZE frame = DpiFrameExtent(style, ex_style, false, dpi);
+  place.client_width = width - frame_units.cx;
+  place.client_height = height - frame_units.cy;
+  // The frame the system really draws is measured once the window exists.
+  place.width = DpiScale(place.client_width, dpi) + frame.cx;
+  place.height = DpiScale(place.client_height, dpi) + frame.cy;
+  return place;
+}
+
 }  // namespace
 
 // Brings the start-up runner into every program that opens a window.
@@ -92,9 +120,13 @@ HWND WindowOpen(const char* title, std::int32_t x, std::int32_t y, std::int32_t 
   const std::string class_name = ClassMake();
   if (class_name.empty()) return nullptr;
 
-  HWND window = CreateWindowExA(static_cast<DWORD>(ex_style), class_name.c_str(),
-                                title != nullptr ? title : "", static_cast<DWORD>(style), x, y,
-                                width, height, parent, nullptr, nullptr, nullptr);
+  const WindowPlace place = WindowPlaceScaled(x, y, width, height, static_cast<DWORD>(style),
+                                              static_cast<DWORD>(ex_style), parent);
+  HWND window =
+      CreateWindowExA(static_cast<DWORD>(ex_style), class_name.c_str(),
+                      title != nullptr ? title : "", static_cast<DWORD>(style), place.x, place.y,
+                      place.width, place.height, parent, nullptr, nullptr, nullptr);
+  DpiWindowOpened(window, place.client_width, place.client_height);
   // No window will ever hold the class.
   if (window == nullptr) WindowClassRelease(class_name);
   if (window != nullptr && TabStopRegistryGet() != nullptr) {

@@ -1,6 +1,7 @@
 // MainWindowProc: a thin switch that hands each message to its handler, then to the default.
 #include <vantrel/toolkit.h>
 
+#include "toolkit/core/display_scale.h"
 #include "toolkit/core/event_state.h"
 #include "toolkit/core/message_hooks.h"
 #include "toolkit/core/message_park.h"
@@ -17,8 +18,10 @@ bool OnClose(LRESULT* result) {
 
 void OnSize(HWND window, WPARAM kind, LPARAM lparam) {
   EventStateRecord& state = EventStateMutable();
-  state.size_width = LOWORD(lparam);
-  state.size_height = HIWORD(lparam);
+  // In units, as every size the application is told.
+  const UINT dpi = DpiOfWindow(window);
+  state.size_width = DpiUnscale(LOWORD(lparam), dpi);
+  state.size_height = DpiUnscale(HIWORD(lparam), dpi);
   // A minimised window keeps its layout for when it comes back.
   if (kind != SIZE_MINIMIZED) WindowLayoutRun(window, LOWORD(lparam), HIWORD(lparam));
 }
@@ -82,6 +85,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
     case WM_SIZE:
       OnStatusBarResize(window);
       OnSize(window, wparam, lparam);
+      break;
+    case WM_DPICHANGED:
+      if (OnDpiChanged(window, wparam, lparam)) return 0;
       break;
     case WM_NOTIFY:
       OnControlNotify(window, wparam, lparam);

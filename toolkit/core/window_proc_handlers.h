@@ -28,6 +28,11 @@ void FocusRestoreRemember(HWND window, WPARAM activate_wparam);
 // WM_SETFOCUS: hands the window's own focus on to the remembered gadget, once.
 void FocusRestoreApply(HWND window);
 
+// WM_DPICHANGED (scaled mode, top-level windows): the window takes the suggested place, its
+// gadgets their places at the new DPI, fonts and images follow, and an event is posted. False
+// leaves the message to the default procedure.
+bool OnDpiChanged(HWND window, WPARAM dpi, LPARAM suggested);
+
 // WM_DESTROY: the gadgets in the window are released while they still exist.
 void OnDestroy(HWND window);
 

@@ -9,6 +9,7 @@
 
 #include "toolkit/core/colours.h"
 #include "toolkit/core/core_constants.h"
+#include "toolkit/core/display_scale.h"
 #include "toolkit/core/module_seams.h"
 #include "toolkit/core/registries.h"
 #include "toolkit/core/shortcut_table.h"
@@ -87,6 +88,7 @@ void OnNcDestroy(HWND window) {
   ShortcutTableRemove(window);
   EntriesRelease(window);
   for (const char* name : kWindowProps) RemovePropA(window, name);
+  DpiWindowForget(window);
   if (CurrentWindowGet() == window) CurrentWindowSet(nullptr);
   const std::string class_name = WindowClassNameGet(window);
   if (!ClassNameForget(class_name)) return;
