@@ -11,6 +11,7 @@
 #include <string>
 
 #include "toolkit/core/code_page_text.h"
+#include "toolkit/core/display_scale.h"
 #include "toolkit/core/registries.h"
 #include "toolkit/explorer/explorer_com.h"
 #include "toolkit/explorer/explorer_entries.h"
@@ -19,6 +20,7 @@
 #include "toolkit/explorer/explorer_scan.h"
 #include "toolkit/explorer/explorer_watch.h"
 #include "toolkit/gadgets/gadget_constants.h"
+#include "toolkit/gadgets/gadget_create.h"
 #include "toolkit/gadgets/gadget_registry.h"
 #include "toolkit/gadgets/tab_stop.h"
 
@@ -52,22 +54,12 @@ std::string FieldText(const char (&field)[N]) {
 }
 
 // An automatic column takes a quarter of the room beside a vertical scroll bar, so that the four
-// fit without a horizontal one.
-int ColumnWidth(std::int64_t width, std::int64_t gadget_width) {
-  const std::int64_t room = gadget_width - GetSystemMetrics(SM_CXVSCROLL) - kAutoWidthSlack;
-  return static_cast<int>(width == COLUMN_WIDTH_AUTO ? room / kAutoWidthDivisor : width);
-}
-
-// The automatic columns follow the gadget's width.
-void ColumnsFit(HWND list, const ExplorerGadgetData& record, int width) {
-  if (record.options == nullptr) return;
-  const ExplorerOptions& o = *record.options;
-  const std::int64_t widths[kColumnCount] = {o.nameWidth, o.sizeWidth, o.typeWidth,
-                                             o.modifiedWidth};
-  for (int column = 0; column < kColumnCount; ++column) {
-    if (widths[column] == COLUMN_WIDTH_AUTO)
-      ListView_SetColumnWidth(list, column, ColumnWidth(COLUMN_WIDTH_AUTO, width));
-  }
+// fit without a horizontal one; a width the options give is in units.
+int ColumnWidth(std::int64_t width, std::int64_t gadget_width, UINT dpi) {
+  const std::int64_t room =
+      gadget_width - DpiMetric(SM_CXVSCROLL, dpi) - DpiScale(kAutoWidthSlack, dpi);
+  if (width == COLUMN_WIDTH_AUTO) return static_cast<int>(room / kAutoWidthDivisor);
+  return DpiScale(static_cast<int>(width), dpi);
 }
 
 void ColumnsInsert(HWND list, const ExplorerGadgetData& record) {
@@ -80,7 +72,7 @@ void ColumnsInsert(HWND list, const ExplorerGadgetData& record) {
     LVCOLUMNA info = {};
     info.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
     info.fmt = LVCFMT_LEFT;
-    info.cx = ColumnWidth(widths[column], record.width);
+    info.cx = ColumnWidth(widths[column], record.width, DpiOfWindow(list));
     info.pszText = const_cast<char*>(titles[column].c_str());
     info.cchTextMax = static_cast<int>(column == 0 ? sizeof(o.nameTitle) : sizeof(o.sizeTitle)) - 1;
     info.iSubItem = column + 1;
@@ -108,14 +100,12 @@ void OnCreate(HWND window) {
   SetPropA(window, PROP_EXPLORER_LIST_WINDOW, list);
   ColourEntryAdd(list, kListBackground, kListText);
   ComboListColourSet(kListBackground, kListText);
-  if (HFONT font = GadgetFontDefaultGet()) {
-    SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
-  }
+  // In scaled mode the gadgets' font of the window's DPI, which its rows follow.
+  HFONT font = DpiScalingOn() ? GadgetFontOf(window) : GadgetFontDefaultGet();
+  if (font != nullptr) SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
   list_view_proc_previous = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ExplorerListViewProc)));
-  SHFILEINFOA info = {};
-  auto small_icons = reinterpret_cast<HIMAGELIST>(
-      SHGetFileInfoA("", 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+  HIMAGELIST small_icons = ExplorerIconsFor(DpiOfWindow(window));
   ColumnsInsert(list, *record);
   SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT);
   ImageList_SetBkColor(small_icons, CLR_NONE);
@@ -130,7 +120,8 @@ void OnCreate(HWND window) {
 void OnSize(HWND window, LPARAM lparam) {
   if (ExplorerGadgetData* record = ExplorerRecordOfWindow(window)) {
     MoveWindow(record->listView, 0, 0, LOWORD(lparam), HIWORD(lparam), TRUE);
-    ColumnsFit(record->listView, *record, LOWORD(lparam));
+    // The automatic columns follow the gadget's width.
+    ExplorerColumnsFit(record->listView, *record, LOWORD(lparam), false);
   }
 }
 
@@ -165,6 +156,18 @@ void ExplorerDataRelease(void* record) {
 }
 
 }  // namespace
+
+void ExplorerColumnsFit(HWND list, const ExplorerGadgetData& record, int width, bool every) {
+  if (record.options == nullptr) return;
+  const ExplorerOptions& o = *record.options;
+  const std::int64_t widths[kColumnCount] = {o.nameWidth, o.sizeWidth, o.typeWidth,
+                                             o.modifiedWidth};
+  const UINT dpi = DpiOfWindow(list);
+  for (int column = 0; column < kColumnCount; ++column) {
+    if (every || widths[column] == COLUMN_WIDTH_AUTO)
+      ListView_SetColumnWidth(list, column, ColumnWidth(widths[column], width, dpi));
+  }
+}
 
 std::int64_t ExplorerDataFree(ExplorerGadgetData* record) {
   if (record == nullptr) return -1;
@@ -248,8 +251,6 @@ HWND ExplorerGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int3
     class_registered = true;
   }
   const std::string_view given = path != nullptr ? path : "";
-  record->width = width;
-  record->height = height;
   record->pattern = ExplorerPatternOf(given, GetACP());
   record->path = ExplorerPathStored(given, record->pattern, GetACP());
   record->options = options;
@@ -258,15 +259,21 @@ HWND ExplorerGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int3
   const INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
   const DWORD ex_style = options != nullptr ? static_cast<DWORD>(options->exStyle & kLow32Bits) : 0;
-  HWND window = CreateWindowExA(
-      ex_style, CLASS_EXPLORER_GADGET, "", kExplorerStyle, x, y, width, height, CurrentWindowGet(),
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+  const DpiRect units = {x, y, width, height};
+  const DpiRect place = DpiPlaceOf(CurrentWindowGet(), units);
+  record->width = place.width;
+  record->height = place.height;
+  HWND window =
+      CreateWindowExA(ex_style, CLASS_EXPLORER_GADGET, "", kExplorerStyle, place.x, place.y,
+                      place.width, place.height, CurrentWindowGet(),
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
   if (window == nullptr) {
     // No window holds the record, so nothing else would ever free it.
     ExplorerDataFree(record);
     return nullptr;
   }
   GadgetRegister(id, window);
+  DpiGeometryKeep(window, units);
   SetPropA(window, PROP_COMPANION, record);
   SetPropA(window, PROP_EXPLORER_FREE_PROC,
            reinterpret_cast<HANDLE>(static_cast<GadgetDataFreeFunction>(ExplorerDataRelease)));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdint>
 
@@ -17,3 +18,11 @@ std::int64_t ExplorerDataFree(ExplorerGadgetData* record);
 bool ExplorerClassRegister();
 LRESULT CALLBACK ExplorerWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 LRESULT CALLBACK ExplorerListViewProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam);
+
+// Sets the list's column widths for a gadget `width` pixels wide: the automatic ones, or every
+// one (a width the options give is in units, scaled by the list's DPI).
+void ExplorerColumnsFit(HWND list, const ExplorerGadgetData& record, int width, bool every);
+
+// The system's small icons for a list at that DPI: in scaled mode the system's image list whose
+// icons come nearest that DPI's small-icon size; else the system's small icons.
+HIMAGELIST ExplorerIconsFor(UINT dpi);

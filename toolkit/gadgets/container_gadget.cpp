@@ -39,7 +39,7 @@ bool OnPaint(HWND window) {
   HDC dc = BeginPaint(window, &paint);
   char title[256] = {};
   GetWindowTextA(window, title, sizeof(title));
-  HGDIOBJ old = SelectObject(dc, GadgetFontStandard());
+  HGDIOBJ old = SelectObject(dc, GadgetFontOf(window));
   SIZE text = {};
   GetTextExtentPoint32A(dc, title, lstrlenA(title), &text);
   RECT frame;

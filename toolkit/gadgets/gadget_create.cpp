@@ -3,14 +3,19 @@
 
 #include <commctrl.h>
 
+#include <map>
+#include <new>
+
+#include "toolkit/core/display_scale.h"
 #include "toolkit/gadgets/tab_stop.h"
 
 namespace {
 
 constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE;
 
-// Made once and kept for the process, as the brush cache is.
+// Made once and kept for the process, as the brush cache is; in scaled mode one per DPI.
 HFONT message_font = nullptr;
+std::map<UINT, HFONT> message_fonts;
 
 }  // namespace
 
@@ -27,6 +32,27 @@ HFONT GadgetFontStandard() {
                                  : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
+HFONT GadgetFontForDpi(UINT dpi) {
+  if (HFONT font = GadgetFontDefaultGet()) return font;
+  if (!DpiScalingOn()) return GadgetFontStandard();
+  const auto found = message_fonts.find(dpi);
+  if (found != message_fonts.end()) return found->second;
+  const LOGFONTA metrics = DpiMessageFont(dpi);
+  HFONT font = CreateFontIndirectA(&metrics);
+  if (font == nullptr) return GadgetFontStandard();
+  try {
+    message_fonts.emplace(dpi, font);
+  } catch (const std::bad_alloc&) {
+    DeleteObject(font);
+    return GadgetFontStandard();
+  }
+  return font;
+}
+
+HFONT GadgetFontOf(HWND window) {
+  return GadgetFontForDpi(DpiOfWindow(window));
+}
+
 HWND GadgetControlCreate(GadgetId id, const char* class_name, const char* text, DWORD style,
                          DWORD ex_style, std::int32_t x, std::int32_t y, std::int32_t width,
                          std::int32_t height, bool tab_stop) {
@@ -36,13 +62,18 @@ HWND GadgetControlCreate(GadgetId id, const char* class_name, const char* text, 
     return InitCommonControlsEx(&controls) != 0;
   }();
   (void)classes;
-  HWND control = CreateWindowExA(
-      ex_style, class_name, text != nullptr ? text : "", style | kChildStyle, x, y, width, height,
-      CurrentWindowGet(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+  HWND parent = CurrentWindowGet();
+  const DpiRect units = {x, y, width, height};
+  const DpiRect place = DpiPlaceOf(parent, units);
+  HWND control =
+      CreateWindowExA(ex_style, class_name, text != nullptr ? text : "", style | kChildStyle,
+                      place.x, place.y, place.width, place.height, parent,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
   // No control, nothing registered: the gadget that holds the id, if any, stays.
   if (control == nullptr) return nullptr;
   GadgetRegister(id, control);
-  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GadgetFontStandard()), FALSE);
+  DpiGeometryKeep(control, units);
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GadgetFontOf(parent)), FALSE);
   if (tab_stop) TabStopEnrolGadget(id);
   return control;
 }

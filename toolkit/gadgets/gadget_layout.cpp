@@ -1,4 +1,5 @@
-// Anchors: a gadget keeps its distances to the edges of its window that it is anchored to.
+// Anchors: a gadget keeps its distances to the edges of its window that it is anchored to. The
+// distances are in units: in scaled mode the layout is done at 96 DPI and then scaled.
 #include "toolkit/gadgets/gadget_layout.h"
 
 #include <new>
@@ -7,6 +8,7 @@
 
 #include <vantrel/toolkit.h>
 
+#include "toolkit/core/display_scale.h"
 #include "toolkit/core/module_seams.h"
 #include "toolkit/core/startup.h"
 
@@ -21,15 +23,22 @@ struct Anchor {
 
 std::unordered_map<HWND, Anchor> anchors;
 
-// The gadget's place in its window's client coordinates, and the window's client size.
+// The gadget's place in its window's client coordinates (edges), and the window's client size, in
+// units: the place kept for it in scaled mode, else where it is.
 bool PlaceOf(HWND gadget, RECT* place, SIZE* room) {
   HWND window = GetParent(gadget);
   RECT client;
-  if (window == nullptr || !GetWindowRect(gadget, place) || !GetClientRect(window, &client)) {
-    return false;
+  if (window == nullptr || !GetClientRect(window, &client)) return false;
+  const UINT dpi = DpiOfWindow(window);
+  *room = SIZE{DpiUnscale(client.right, dpi), DpiUnscale(client.bottom, dpi)};
+  if (DpiRect kept{}; DpiGeometryGet(gadget, &kept)) {
+    *place = RECT{kept.x, kept.y, kept.x + kept.width, kept.y + kept.height};
+    return true;
   }
+  if (!GetWindowRect(gadget, place)) return false;
   MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(place), 2);
-  *room = SIZE{client.right, client.bottom};
+  *place = RECT{DpiUnscale(place->left, dpi), DpiUnscale(place->top, dpi),
+                DpiUnscale(place->right, dpi), DpiUnscale(place->bottom, dpi)};
   return true;
 }
 
@@ -50,8 +59,10 @@ void Axis(bool near_edge, bool far_edge, LONG room, LONG near_gap, LONG far_gap,
   if (far_edge && !near_edge) *start = room - far_gap - size;
 }
 
-void LayoutRun(HWND window, int width, int height) {
-  std::vector<std::pair<HWND, RECT>> moves;
+void LayoutRun(HWND window, int width_pixels, int height_pixels) {
+  const UINT dpi = DpiOfWindow(window);
+  const int width = DpiUnscale(width_pixels, dpi), height = DpiUnscale(height_pixels, dpi);
+  std::vector<std::pair<HWND, DpiRect>> moves;
   try {
     for (const auto& [gadget, anchor] : anchors) {
       if (GetParent(gadget) != window) continue;
@@ -60,16 +71,18 @@ void LayoutRun(HWND window, int width, int height) {
            anchor.gaps.left, anchor.gaps.right, anchor.size.cx, &x, &w);
       Axis((anchor.edges & ANCHOR_TOP) != 0, (anchor.edges & ANCHOR_BOTTOM) != 0, height,
            anchor.gaps.top, anchor.gaps.bottom, anchor.size.cy, &y, &h);
-      moves.emplace_back(gadget, RECT{x, y, w, h});
+      moves.emplace_back(gadget, DpiRect{x, y, w, h});
     }
   } catch (const std::bad_alloc&) {
     return;  // the layout stays as it was
   }
   // All at once, so that the window is painted once.
   HDWP batch = BeginDeferWindowPos(static_cast<int>(moves.size()));
-  for (const auto& [gadget, r] : moves) {
+  for (const auto& [gadget, units] : moves) {
+    DpiGeometryKeep(gadget, units);
+    const DpiRect r = DpiPlaceOf(window, units);
     if (batch != nullptr) {
-      batch = DeferWindowPos(batch, gadget, nullptr, r.left, r.top, r.right, r.bottom,
+      batch = DeferWindowPos(batch, gadget, nullptr, r.x, r.y, r.width, r.height,
                              SWP_NOZORDER | SWP_NOACTIVATE);
     }
   }

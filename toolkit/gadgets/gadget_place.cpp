@@ -1,6 +1,7 @@
 // Placing gadgets by id: moved, shown or hidden, enabled or not, focused.
 #include <vantrel/toolkit.h>
 
+#include "toolkit/core/display_scale.h"
 #include "toolkit/core/module_seams.h"
 #include "toolkit/gadgets/gadget_create.h"
 #include "toolkit/gadgets/gadget_layout.h"
@@ -8,7 +9,12 @@
 int GadgetMove(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
                std::int32_t height) {
   HWND gadget = GadgetWindowOf(id);
-  if (gadget == nullptr || !MoveWindow(gadget, x, y, width, height, TRUE)) return 0;
+  const DpiRect units = {x, y, width, height};
+  const DpiRect place = DpiPlaceOf(gadget, units);
+  if (gadget == nullptr || !MoveWindow(gadget, place.x, place.y, place.width, place.height, TRUE)) {
+    return 0;
+  }
+  DpiGeometryKeep(gadget, units);
   if (HWND up_down = SpinUpDownOf(gadget))
     SendMessageA(up_down, UDM_SETBUDDY, reinterpret_cast<WPARAM>(gadget), 0);
   GadgetLayoutRenew(gadget);

@@ -11,6 +11,7 @@
 
 #include <vantrel/toolkit.h>
 
+#include "toolkit/core/display_scale.h"
 #include "toolkit/core/registries.h"
 #include "toolkit/gadgets/gadget_constants.h"
 #include "toolkit/gadgets/gadget_create.h"
@@ -133,6 +134,7 @@ void ReleaseByClass(HWND window) {
   }
   GadgetLayoutForget(window);
   GadgetToolTipForget(window);
+  DpiGeometryForget(window);
 }
 
 }  // namespace

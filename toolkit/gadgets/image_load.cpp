@@ -15,6 +15,7 @@ using std::min;
 }  // namespace Gdiplus
 #include <gdiplus.h>
 
+#include "toolkit/core/display_scale.h"
 #include "toolkit/core/startup.h"
 #include "toolkit/gadgets/gadget_constants.h"
 #include "toolkit/gadgets/image_load_seam.h"
@@ -233,6 +234,13 @@ int ImageFree(HANDLE image) {
 
 HICON IconLoadFile(const char* fileName) {
   if (fileName == nullptr) return nullptr;
+  // In scaled mode at the icon size of the DPI the current window has (the image of the file
+  // nearest that size); else the system's.
+  if (DpiScalingOn()) {
+    const UINT dpi = DpiOfWindow(CurrentWindowGet());
+    return static_cast<HICON>(LoadImageA(nullptr, fileName, IMAGE_ICON, DpiMetric(SM_CXICON, dpi),
+                                         DpiMetric(SM_CYICON, dpi), LR_LOADFROMFILE));
+  }
   return static_cast<HICON>(
       LoadImageA(nullptr, fileName, IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
 }

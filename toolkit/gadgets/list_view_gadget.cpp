@@ -2,6 +2,7 @@
 // events with the row and column.
 #include <vantrel/toolkit.h>
 
+#include "toolkit/core/display_scale.h"
 #include "toolkit/gadgets/gadget_create.h"
 
 namespace {
@@ -23,13 +24,24 @@ HWND ListViewGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int3
   return list;
 }
 
+void ListViewColumnsRescale(HWND list, UINT old_dpi, UINT new_dpi) {
+  HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+  const auto count = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+  for (int column = 0; column < count; ++column) {
+    const auto width = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0));
+    // Through units: a width the user dragged is kept as closely as the pixels allow.
+    SendMessageA(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
+                 DpiScale(DpiUnscale(width, old_dpi), new_dpi));
+  }
+}
+
 std::int64_t ListViewColumnAdd(GadgetId id, const char* title, std::int32_t width) {
   HWND list = ListViewOf(id);
   if (list == nullptr || title == nullptr) return -1;
   HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
   LVCOLUMNA column = {};
   column.mask = LVCF_TEXT | LVCF_WIDTH;
-  column.cx = width;
+  column.cx = DpiScale(width, DpiOfWindow(list));
   column.pszText = const_cast<char*>(title);
   const LRESULT at = SendMessageA(header, HDM_GETITEMCOUNT, 0, 0);
   return SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(at),

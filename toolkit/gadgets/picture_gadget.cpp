@@ -1,7 +1,9 @@
 // Picture gadgets: notifying static controls holding an image the application owns.
 #include <vantrel/toolkit.h>
 
+#include "toolkit/core/display_scale.h"
 #include "toolkit/gadgets/gadget_constants.h"
+#include "toolkit/gadgets/gadget_create.h"
 #include "toolkit/gadgets/gadget_registry.h"
 
 HWND PictureGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
@@ -9,16 +11,23 @@ HWND PictureGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32
                          std::int32_t style) {
   const DWORD ex_style = border != 0 ? PICTURE_BORDER_EX_STYLE : 0;
   const DWORD window_style = static_cast<DWORD>(style) | PICTURE_BASE_STYLE;
+  const DpiRect units = {x, y, width, height};
+  const DpiRect place = DpiPlaceOf(CurrentWindowGet(), units);
   HWND control = CreateWindowExA(
-      ex_style, PICTURE_CLASS, nullptr, window_style, x, y, width, height, CurrentWindowGet(),
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+      ex_style, PICTURE_CLASS, nullptr, window_style, place.x, place.y, place.width, place.height,
+      CurrentWindowGet(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
   // No control, nothing registered: the gadget that holds the id, if any, stays.
   if (control == nullptr) return nullptr;
-  if (image != nullptr) {
-    // Only SS_BITMAP alone names a bitmap; SS_BITMAP with more bits is taken as an icon.
-    const WPARAM kind = style == PICTURE_STYLE_BITMAP ? IMAGE_BITMAP : IMAGE_ICON;
-    SendMessageA(control, STM_SETIMAGE, kind, reinterpret_cast<LPARAM>(image));
+  // Only SS_BITMAP alone names a bitmap; SS_BITMAP with more bits is taken as an icon.
+  const bool bitmap = style == PICTURE_STYLE_BITMAP;
+  if (image != nullptr && DpiScalingOn()) {
+    // At the window's DPI, in the place given: a static would take its image's size.
+    PictureImageShow(control, image, bitmap, PICTURE_FIT_NONE);
+  } else if (image != nullptr) {
+    SendMessageA(control, STM_SETIMAGE, bitmap ? IMAGE_BITMAP : IMAGE_ICON,
+                 reinterpret_cast<LPARAM>(image));
   }
   GadgetRegister(id, control);
+  DpiGeometryKeep(control, units);
   return control;
 }

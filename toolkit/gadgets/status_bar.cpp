@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "toolkit/core/display_scale.h"
 #include "toolkit/gadgets/gadget_create.h"
 
 namespace {
@@ -25,15 +26,30 @@ HWND StatusBarCreate(GadgetId id, std::int32_t fields, const std::int32_t* width
   // The right edge of each field, from the widths; the window procedure keeps it at the foot.
   std::vector<int> edges(static_cast<std::size_t>(fields), kToRightEdge);
   int edge = 0;
+  const UINT dpi = DpiOfWindow(bar);
   for (int field = 0; widths != nullptr && field < fields; ++field) {
     if (widths[field] == kToRightEdge) break;
     edge += widths[field];
-    edges[static_cast<std::size_t>(field)] = edge;
+    edges[static_cast<std::size_t>(field)] = DpiScale(edge, dpi);
   }
   SendMessageA(bar, SB_SETPARTS, static_cast<WPARAM>(fields),
                reinterpret_cast<LPARAM>(edges.data()));
   SetPropA(GetParent(bar), PROP_STATUSBAR_WINDOW, bar);
   return bar;
+}
+
+void StatusBarFieldsRescale(HWND bar, UINT old_dpi, UINT new_dpi) {
+  std::vector<int> edges(kFieldsMax);
+  const auto count = static_cast<int>(
+      SendMessageA(bar, SB_GETPARTS, kFieldsMax, reinterpret_cast<LPARAM>(edges.data())));
+  // Through units, so that changes back and forth give the edges first set.
+  for (int field = 0; field < count; ++field) {
+    int& edge = edges[static_cast<std::size_t>(field)];
+    if (edge != kToRightEdge) edge = DpiScale(DpiUnscale(edge, old_dpi), new_dpi);
+  }
+  SendMessageA(bar, SB_SETPARTS, static_cast<WPARAM>(count),
+               reinterpret_cast<LPARAM>(edges.data()));
+  SendMessageA(bar, WM_SIZE, 0, 0);
 }
 
 int StatusBarTextSet(GadgetId id, std::int32_t field, const char* text) {

@@ -59,6 +59,20 @@ HWND TabPanelPageAdd(GadgetId id, const char* title) {
   return page;
 }
 
+void TabPagesPlace(HWND tabs) {
+  const RECT area = PageArea(tabs);
+  const auto count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+  for (int index = 0; index < count; ++index) {
+    TCITEMA item = {};
+    item.mask = TCIF_PARAM;
+    SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    if (auto page = reinterpret_cast<HWND>(item.lParam)) {
+      SetWindowPos(page, nullptr, area.left, area.top, area.right - area.left,
+                   area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  }
+}
+
 HWND TabPanelPageGet(GadgetId id, std::int32_t index) {
   HWND tabs = TabsOf(id);
   if (tabs == nullptr || index < 0) return nullptr;

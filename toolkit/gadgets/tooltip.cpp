@@ -6,6 +6,7 @@
 #include <new>
 #include <string>
 
+#include "toolkit/core/display_scale.h"
 #include "toolkit/gadgets/gadget_create.h"
 
 namespace {
@@ -21,6 +22,9 @@ HWND TooltipOf(HWND window) {
   HWND tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0,
                              0, 0, 0, window, nullptr, nullptr, nullptr);
   SetPropA(window, kTooltipProp, tip);
+  if (tip != nullptr && DpiScalingOn()) {
+    SendMessageA(tip, WM_SETFONT, reinterpret_cast<WPARAM>(GadgetFontOf(window)), FALSE);
+  }
   return tip;
 }
 
@@ -51,6 +55,11 @@ int GadgetToolTipSet(GadgetId id, const char* text) {
   SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
   SetPropA(window, PropName(gadget).c_str(), texts[gadget].data());
   return 1;
+}
+
+HWND GadgetToolTipWindowOf(HWND window) {
+  auto tip = static_cast<HWND>(GetPropA(window, kTooltipProp));
+  return IsWindow(tip) ? tip : nullptr;
 }
 
 void GadgetToolTipForget(HWND gadget) {
