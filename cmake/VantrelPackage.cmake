@@ -1,6 +1,6 @@
 # Installs the toolkit as a CMake package: libvantrel.a, the application-facing headers under
 # include/vantrel/, and VantrelConfig.cmake with its version file, the exported target and
-# vantrel_use_utf8 (cmake/VantrelUtf8.cmake).
+# vantrel_use_utf8 and vantrel_use_per_monitor_dpi (cmake/VantrelManifest.cmake).
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
@@ -21,7 +21,7 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/VantrelConfigVersion.cmak
 # The cross toolchain files come along: a program built on Linux needs nothing from the source.
 install(FILES ${PROJECT_BINARY_DIR}/VantrelConfig.cmake
               ${PROJECT_BINARY_DIR}/VantrelConfigVersion.cmake
-              ${PROJECT_SOURCE_DIR}/cmake/VantrelUtf8.cmake
+              ${PROJECT_SOURCE_DIR}/cmake/VantrelManifest.cmake
               ${PROJECT_SOURCE_DIR}/cmake/mingw-w64-x86_64.cmake
               ${PROJECT_SOURCE_DIR}/cmake/clang-mingw-w64-x86_64.cmake
         DESTINATION ${vantrel_package_dir})
