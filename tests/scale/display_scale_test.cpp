@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <vector>
@@ -216,7 +217,7 @@ TEST_F(ScaledWindow, EveryGadgetKindAtItsScaledPlace_InTheDpisFont_AnchorsMovesI
       reinterpret_cast<HIMAGELIST>(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0)),
       &icon_width, &icon_height);
   EXPECT_EQ(icon_width, GetSystemMetricsForDpi(SM_CXSMICON, kDpi));
-  HWND tip = WaitFor([this] { return FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); });
+  HWND tip = WaitFor([] { return FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); });
   EXPECT_EQ(FontHeight(tip), MessageFontHeight(kDpi));
   // Moved, anchored and grown in units.
   GadgetMove(1, 12, 14, 90, 30);
@@ -234,6 +235,13 @@ TEST_F(ScaledWindow, EveryGadgetKindAtItsScaledPlace_InTheDpisFont_AnchorsMovesI
   BITMAP mask = {};
   GetObjectA(info.hbmMask, sizeof mask, &mask);
   EXPECT_EQ(mask.bmWidth, GetSystemMetricsForDpi(SM_CXICON, kDpi));
+  // The measured layout, for the log.
+  RECT client = {}, row = {LVIR_BOUNDS, 0, 0, 0};
+  GetClientRect(window, &client);
+  SendMessageA(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+  std::printf("at %u DPI: client %ldx%ld, font %ld, icon %ld, small icon %d, explorer row %ld\n",
+              kDpi, client.right, client.bottom, FontHeight(GadgetWindowOf(5)), mask.bmWidth,
+              icon_width, row.bottom - row.top);
 }
 
 TEST_F(ScaledWindow, ADpiChangeThereAndBackLeavesEveryRectangleAsItWas) {
