@@ -57,7 +57,7 @@ struct ExplorerOptions {
   char errorTitle[16];        // title of the access-denied box
   char accessDeniedText[51];  // text of that box
   std::int64_t exStyle;       // low 32 bits: extended window style of the explorer window
-  std::int64_t nameWidth;     // column widths in pixels, or COLUMN_WIDTH_AUTO
+  std::int64_t nameWidth;     // column widths in pixels (scaled mode: units), or COLUMN_WIDTH_AUTO
   std::int64_t sizeWidth;
   std::int64_t typeWidth;
   std::int64_t modifiedWidth;

@@ -164,7 +164,7 @@ TEST_F(ScaledWindow, OneManifestAsksForBoth_TheWindowIsA96DpiWindowScaled_Events
   EXPECT_EQ(GetACP(), 65001u);
   EXPECT_EQ(WindowDpiGet(window), static_cast<std::int32_t>(kDpi));
   EXPECT_EQ(WindowDpiScale(window, 100), Px(100));
-  EXPECT_EQ(WindowDpiGet(nullptr), 0);
+  EXPECT_EQ(std::pair(WindowDpiGet(nullptr), WindowDpiScale(nullptr, 100)), std::pair(0, 100));
   const SIZE frame = Frame(96);
   RECT client = {};
   GetClientRect(window, &client);

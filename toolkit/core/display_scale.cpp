@@ -14,8 +14,8 @@
 
 namespace {
 
-// A top-level window's DPI, kept from its opening and from every DPI change: Windows' own answer
-// can lag behind a change, and Wine's never follows one.
+// A top-level window's DPI, kept from every DPI change: Windows' own answer can lag behind a
+// change, and Wine's never follows one. Until the first change, the system's answer holds.
 constexpr char kDpiProp[] = "vantreldpi";
 constexpr WORD kManifestResource = 1;  // CREATEPROCESS_MANIFEST_RESOURCE_ID
 constexpr WORD kManifestType = 24;     // RT_MANIFEST
@@ -221,10 +221,11 @@ void DpiChangeHandlerAdd(DpiChangeHandler handler) {
   }
 }
 
+// A window opened on a display whose DPI is not the system's (one monitor of several) is made at
+// the system's and corrected here.
 void DpiWindowOpened(HWND window, int client_width_units, int client_height_units) {
   if (!DpiScalingOn() || window == nullptr || GetAncestor(window, GA_ROOT) != window) return;
   const UINT dpi = DpiOfWindow(window);
-  SetPropA(window, kDpiProp, reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(dpi)));
   // The client a 96-DPI program's window of this size has, scaled, whatever frame the system
   // gives the window at its DPI.
   RECT outer = {}, client = {};
@@ -268,11 +269,11 @@ std::int32_t DpiScalingGet() {
 }
 
 std::int32_t WindowDpiGet(HWND window) {
-  if (window == nullptr || !IsWindow(window)) return 0;
+  if (!IsWindow(window)) return 0;
   return static_cast<std::int32_t>(DpiOfWindow(window));
 }
 
 std::int32_t WindowDpiScale(HWND window, std::int32_t value) {
-  if (window == nullptr || !IsWindow(window)) return value;
+  if (!IsWindow(window)) return value;
   return DpiScale(value, DpiOfWindow(window));
 }

@@ -59,5 +59,5 @@ void DpiChangeHandlerAdd(DpiChangeHandler handler);
 // A destroyed window's DPI goes with it.
 void DpiWindowForget(HWND window);
 
-// Sets a new top-level window's DPI and gives it the client its units ask for.
+// Gives a new top-level window the client its units ask for at the window's DPI.
 void DpiWindowOpened(HWND window, int client_width_units, int client_height_units);
