@@ -9,10 +9,13 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <vector>
@@ -61,6 +64,41 @@ LONG MessageFontHeight(UINT dpi) {
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
   return metrics.lfMessageFont.lfHeight;
+}
+
+HBITMAP Png() {
+  static HBITMAP png = ImageLoadFile(VANTREL_APP_DIR "\\1.png", 0xF0F0F0);
+  return png;
+}
+
+// The width of a list view's small icons, and of the bitmap a picture shows.
+int IconWidth(HWND list) {
+  int width = 0, height = 0;
+  ImageList_GetIconSize(
+      reinterpret_cast<HIMAGELIST>(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0)), &width,
+      &height);
+  return width;
+}
+LONG PictureWidth(HWND picture) {
+  BITMAP shown = {};
+  GetObjectA(reinterpret_cast<HBITMAP>(SendMessageA(picture, STM_GETIMAGE, IMAGE_BITMAP, 0)),
+             sizeof shown, &shown);
+  return shown.bmWidth;
+}
+
+// How far the system's image list nearest the DPI's small-icon size is from it.
+int NearestIconDistance(UINT dpi) {
+  const GUID image_list = {
+      0x46EB5926, 0x582E, 0x4017, {0x9F, 0xDF, 0xE8, 0x99, 0x8D, 0xAA, 0x09, 0x50}};
+  int nearest = 1 << 20;
+  for (int which : {SHIL_SMALL, SHIL_LARGE, SHIL_EXTRALARGE}) {
+    void* list = nullptr;
+    SHGetImageList(which, image_list, &list);
+    int width = 0, height = 0;
+    ImageList_GetIconSize(static_cast<HIMAGELIST>(list), &width, &height);
+    nearest = std::min(nearest, std::abs(width - GetSystemMetricsForDpi(SM_CXSMICON, dpi)));
+  }
+  return nearest;
 }
 
 // Every kind of gadget, at a place of its own in units: {id, x, y, width, height}.
@@ -117,7 +155,7 @@ void GalleryMake(HWND window) {
       {17,
        [](GadgetId i, int x, int y, int w, int h) { return DateGadgetCreate(i, x, y, w, h, 0); }},
       {18, [](GadgetId i, int x, int y, int w,
-              int h) { return PictureGadgetCreate(i, x, y, w, h, nullptr, 0, SS_BITMAP); }},
+              int h) { return PictureGadgetCreate(i, x, y, w, h, Png(), 0, SS_BITMAP); }},
       {19, [](GadgetId i, int x, int y, int w,
               int h) { return ExplorerGadgetCreate(i, x, y, w, h, "C:\\", nullptr); }},
       {20, [](GadgetId i, int x, int y, int w,
@@ -212,11 +250,9 @@ TEST_F(ScaledWindow, EveryGadgetKindAtItsScaledPlace_InTheDpisFont_AnchorsMovesI
   EXPECT_EQ(SendMessageA(GadgetWindowOf(14), LVM_GETCOLUMNWIDTH, 0, 0), Px(70));
   HWND list = ExplorerListViewOf(19);
   EXPECT_EQ(FontHeight(list), MessageFontHeight(kDpi));
-  int icon_width = 0, icon_height = 0;
-  ImageList_GetIconSize(
-      reinterpret_cast<HIMAGELIST>(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0)),
-      &icon_width, &icon_height);
+  const int icon_width = IconWidth(list);
   EXPECT_EQ(icon_width, GetSystemMetricsForDpi(SM_CXSMICON, kDpi));
+  EXPECT_EQ(PictureWidth(GadgetWindowOf(18)), Px(26));
   HWND tip = WaitFor([] { return FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); });
   EXPECT_EQ(FontHeight(tip), MessageFontHeight(kDpi));
   // Moved, anchored and grown in units.
@@ -248,25 +284,38 @@ TEST_F(ScaledWindow, ADpiChangeThereAndBackLeavesEveryRectangleAsItWas) {
   GalleryMake(window);
   PollDrain();
   const std::vector<LONG> before = Layout(window);
-  const UINT other = kDpi == 144 ? 192 : 144;
-  RECT client = {}, outer = {};
-  GetClientRect(window, &client);
-  GetWindowRect(window, &outer);
-  // What Windows suggests: the same client in units, with the frame of the new DPI.
-  const SIZE frame = Frame(other);
-  RECT there = {outer.left, outer.top, outer.left + MulDiv(client.right, other, kDpi) + frame.cx,
-                outer.top + MulDiv(client.bottom, other, kDpi) + frame.cy};
-  SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(other, other), reinterpret_cast<LPARAM>(&there));
-  PollUntil([](std::int32_t code) { return code == WM_DPICHANGED; });
-  EXPECT_EQ(EventDetail(), static_cast<std::int64_t>(other));
-  EXPECT_EQ(WindowDpiGet(window), static_cast<std::int32_t>(other));
-  for (const Placed& g : {kGallery[0], kGallery[12], kGallery[18]}) {
-    EXPECT_EQ(Place(GadgetWindowOf(g.id), window), Scaled(g.x, g.y, g.w, g.h, other)) << g.id;
+  // To 144 and back (192 from 144), and to a scale twice as far: 192, or 96 from 144 and 192.
+  for (const UINT other : {kDpi == 144 ? 192u : 144u, kDpi >= 144 ? 96u : 192u}) {
+    RECT client = {}, outer = {};
+    GetClientRect(window, &client);
+    GetWindowRect(window, &outer);
+    // What Windows suggests: the same client in units, with the frame of the new DPI.
+    const SIZE frame = Frame(other);
+    RECT there = {outer.left, outer.top, outer.left + MulDiv(client.right, other, kDpi) + frame.cx,
+                  outer.top + MulDiv(client.bottom, other, kDpi) + frame.cy};
+    SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(other, other), reinterpret_cast<LPARAM>(&there));
+    PollUntil([](std::int32_t code) { return code == WM_DPICHANGED; });
+    EXPECT_EQ(EventDetail(), static_cast<std::int64_t>(other));
+    EXPECT_EQ(WindowDpiGet(window), static_cast<std::int32_t>(other));
+    for (const Placed& g : {kGallery[0], kGallery[12], kGallery[18]}) {
+      EXPECT_EQ(Place(GadgetWindowOf(g.id), window), Scaled(g.x, g.y, g.w, g.h, other)) << g.id;
+    }
+    EXPECT_EQ(FontHeight(GadgetWindowOf(5)), MessageFontHeight(other));
+    EXPECT_EQ(SendMessageA(GadgetWindowOf(14), LVM_GETCOLUMNWIDTH, 0, 0), Px(70, other));
+    // The picture's copy, the explorer's icons and the tab panel's page follow too.
+    EXPECT_EQ(PictureWidth(GadgetWindowOf(18)), Px(26, other));
+    const int icons = GetSystemMetricsForDpi(SM_CXSMICON, other);
+    EXPECT_EQ(std::abs(IconWidth(ExplorerListViewOf(19)) - icons), NearestIconDistance(other));
+    RECT area = {};
+    GetClientRect(GadgetWindowOf(15), &area);
+    SendMessageA(GadgetWindowOf(15), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    MapWindowPoints(GadgetWindowOf(15), window, reinterpret_cast<POINT*>(&area), 2);
+    EXPECT_EQ(Place(TabPanelPageGet(15, 0), window),
+              (std::vector<LONG>{area.left, area.top, area.right, area.bottom}));
+    SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(kDpi, kDpi), reinterpret_cast<LPARAM>(&outer));
+    PollUntil([](std::int32_t code) { return code == WM_DPICHANGED; });
+    EXPECT_EQ(Layout(window), before);
   }
-  EXPECT_EQ(FontHeight(GadgetWindowOf(5)), MessageFontHeight(other));
-  EXPECT_EQ(SendMessageA(GadgetWindowOf(14), LVM_GETCOLUMNWIDTH, 0, 0), Px(70, other));
-  SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(kDpi, kDpi), reinterpret_cast<LPARAM>(&outer));
-  EXPECT_EQ(Layout(window), before);
 }
 
 std::shared_ptr<void> Start(const std::string& program) {
