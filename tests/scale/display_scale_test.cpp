@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -117,53 +116,38 @@ const Placed kGallery[] = {
 };
 // clang-format on
 
+// clang-format off
+HWND Make(const Placed& g) {
+  const auto [id, x, y, w, h] = g;
+  switch (id) {
+    case 1: return ButtonGadgetCreate(id, x, y, w, h, "Button", 0);
+    case 2: return CheckBoxGadgetCreate(id, x, y, w, h, "Check", 0);
+    case 3: return OptionGadgetCreate(id, x, y, w, h, "Option", 0);
+    case 4: return TextGadgetCreate(id, x, y, w, h, "Text", 0);
+    case 5: return StringGadgetCreate(id, x, y, w, h, "String", 0);
+    case 6: return EditorGadgetCreate(id, x, y, w, h, "Editor", 0);
+    case 7: return ListBoxGadgetCreate(id, x, y, w, h, 0);
+    case 8: return ComboBoxGadgetCreate(id, x, y, w, h, 0);
+    case 9: return TrackBarGadgetCreate(id, x, y, w, h, 0, 10, 0);
+    case 10: return ProgressBarGadgetCreate(id, x, y, w, h, 0, 10, 0);
+    case 11: return SpinGadgetCreate(id, x, y, w, h, 0, 10, 0);
+    case 12: return ScrollBarGadgetCreate(id, x, y, w, h, 0, 10, 1, 1);
+    case 13: return TreeGadgetCreate(id, x, y, w, h, 0);
+    case 14: return ListViewGadgetCreate(id, x, y, w, h, 0);
+    case 15: return TabPanelGadgetCreate(id, x, y, w, h, 0);
+    case 16: return ContainerGadgetCreate(id, x, y, w, h, "Box", CONTAINER_FRAME);
+    case 17: return DateGadgetCreate(id, x, y, w, h, 0);
+    case 18: return PictureGadgetCreate(id, x, y, w, h, Png(), 0, SS_BITMAP);
+    case 19: return ExplorerGadgetCreate(id, x, y, w, h, "C:\\", nullptr);
+    default: return CalendarGadgetCreate(id, x, y, w, h, 0);
+  }
+}
+// clang-format on
+
 void GalleryMake(HWND window) {
-  using Creator = HWND (*)(GadgetId, std::int32_t, std::int32_t, std::int32_t, std::int32_t);
-  const std::map<GadgetId, Creator> creators = {
-      {1, [](GadgetId i, int x, int y, int w,
-             int h) { return ButtonGadgetCreate(i, x, y, w, h, "Button", 0); }},
-      {2, [](GadgetId i, int x, int y, int w,
-             int h) { return CheckBoxGadgetCreate(i, x, y, w, h, "Check", 0); }},
-      {3, [](GadgetId i, int x, int y, int w,
-             int h) { return OptionGadgetCreate(i, x, y, w, h, "Option", 0); }},
-      {4, [](GadgetId i, int x, int y, int w,
-             int h) { return TextGadgetCreate(i, x, y, w, h, "Text", 0); }},
-      {5, [](GadgetId i, int x, int y, int w,
-             int h) { return StringGadgetCreate(i, x, y, w, h, "String", 0); }},
-      {6, [](GadgetId i, int x, int y, int w,
-             int h) { return EditorGadgetCreate(i, x, y, w, h, "Editor", 0); }},
-      {7, [](GadgetId i, int x, int y, int w,
-             int h) { return ListBoxGadgetCreate(i, x, y, w, h, 0); }},
-      {8, [](GadgetId i, int x, int y, int w,
-             int h) { return ComboBoxGadgetCreate(i, x, y, w, h, 0); }},
-      {9, [](GadgetId i, int x, int y, int w,
-             int h) { return TrackBarGadgetCreate(i, x, y, w, h, 0, 10, 0); }},
-      {10, [](GadgetId i, int x, int y, int w,
-              int h) { return ProgressBarGadgetCreate(i, x, y, w, h, 0, 10, 0); }},
-      {11, [](GadgetId i, int x, int y, int w,
-              int h) { return SpinGadgetCreate(i, x, y, w, h, 0, 10, 0); }},
-      {12, [](GadgetId i, int x, int y, int w,
-              int h) { return ScrollBarGadgetCreate(i, x, y, w, h, 0, 10, 1, 1); }},
-      {13,
-       [](GadgetId i, int x, int y, int w, int h) { return TreeGadgetCreate(i, x, y, w, h, 0); }},
-      {14, [](GadgetId i, int x, int y, int w,
-              int h) { return ListViewGadgetCreate(i, x, y, w, h, 0); }},
-      {15, [](GadgetId i, int x, int y, int w,
-              int h) { return TabPanelGadgetCreate(i, x, y, w, h, 0); }},
-      {16, [](GadgetId i, int x, int y, int w,
-              int h) { return ContainerGadgetCreate(i, x, y, w, h, "Box", CONTAINER_FRAME); }},
-      {17,
-       [](GadgetId i, int x, int y, int w, int h) { return DateGadgetCreate(i, x, y, w, h, 0); }},
-      {18, [](GadgetId i, int x, int y, int w,
-              int h) { return PictureGadgetCreate(i, x, y, w, h, Png(), 0, SS_BITMAP); }},
-      {19, [](GadgetId i, int x, int y, int w,
-              int h) { return ExplorerGadgetCreate(i, x, y, w, h, "C:\\", nullptr); }},
-      {20, [](GadgetId i, int x, int y, int w,
-              int h) { return CalendarGadgetCreate(i, x, y, w, h, 0); }},
-  };
   for (const Placed& g : kGallery) {
     CurrentWindowSet(window);
-    ASSERT_NE(creators.at(g.id)(g.id, g.x, g.y, g.w, g.h), nullptr) << g.id;
+    ASSERT_NE(Make(g), nullptr) << g.id;
     if (g.id == 15) TabPanelPageAdd(15, "Page");
     if (g.id == 16) ButtonGadgetCreate(21, 10, 20, 60, 24, "Inside", 0);  // in the container
   }
