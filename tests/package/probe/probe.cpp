@@ -1,6 +1,6 @@
 // Calls one toolkit operation, chosen at build time, and exits 0 only if the start-up runner
 // ran: it is what sets the character locale from the user's, away from "C". The UTF-8 probe
-// also needs the code page its manifest asked for.
+// also needs the code page its manifest asked for, and the scaled one scaled mode as well.
 #include <vantrel/toolkit.h>
 
 #include <clocale>
@@ -14,6 +14,9 @@ int main() {
 #elif defined(PROBE_utf8)
   EventPoll();
   if (GetACP() != CP_UTF8) return 1;
+#elif defined(PROBE_scaled)
+  EventPoll();
+  if (GetACP() != CP_UTF8 || DpiScalingGet() != 1) return 1;
 #else
   IconLoadFile(nullptr);
 #endif
