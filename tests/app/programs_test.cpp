@@ -24,30 +24,6 @@ constexpr std::uint64_t kDemoPixels = 0xac670e5304e56fd3;
 
 const std::string kDemo = "Z:" VANTREL_DEMO_DIR, kGallery = "Z:" VANTREL_GALLERY_DIR;
 
-// Starts `folder`/`program` in that folder, its stdout into `program`-test.out there. Letting go
-// of the handle ends the program if a check stops the test early; it fails harmlessly after.
-std::shared_ptr<void> Start(const std::string& folder, const std::string& program) {
-  std::string command = folder + "/" + program + ".exe";
-  SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = CreateFileA((folder + "/" + program + "-test.out").c_str(), GENERIC_WRITE,
-                                   FILE_SHARE_READ, &inherited, CREATE_ALWAYS, 0, nullptr);
-  PROCESS_INFORMATION process = {};
-  EXPECT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                             folder.c_str(), &startup, &process));
-  return {process.hProcess, [](HANDLE p) { TerminateProcess(p, 1); }};
-}
-
-// The window's rectangle as {left, top, right, bottom}, in the coordinates of `relative_to`.
-std::vector<LONG> Place(HWND window, HWND relative_to = nullptr) {
-  RECT rect = {};
-  GetWindowRect(window, &rect);
-  MapWindowPoints(nullptr, relative_to, reinterpret_cast<POINT*>(&rect), 2);
-  return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
 // Every pixel of the window as the screen shows it, folded into one FNV-1a number.
 std::uint64_t PixelsHash(HWND window) {
   RECT rect = {};
@@ -65,7 +41,7 @@ std::uint64_t PixelsHash(HWND window) {
 
 // One run of the demo: what it shows, then real clicks, then closing it.
 TEST(Demo, PicturesInPlace_ThePngFlattenedOnScreen_ClicksNameEachPicture_AltF4EndsWithZero) {
-  const std::shared_ptr<void> process = Start(kDemo, "demo");
+  const std::shared_ptr<void> process = ProgramStart(kDemo, "demo");
   HWND window = WaitFor([] { return FindWindowA(nullptr, "1"); });
   ASSERT_NE(window, nullptr) << "the demo's window did not appear";
   Sleep(300);  // let it paint and settle before real input arrives
@@ -114,7 +90,7 @@ bool Printed(const std::string& line_start) {
 }
 
 TEST(Gallery, RealInputComesBackAsItsPrintedEvents) {
-  const std::shared_ptr<void> process = Start(kGallery, "gallery");
+  const std::shared_ptr<void> process = ProgramStart(kGallery, "gallery");
   ASSERT_TRUE(Printed("event 5 "));  // shown and laid out
   HWND window = FindWindowA(nullptr, "Vantrel gallery");
   const auto rect = [window](int id) { return Place(GetDlgItem(window, id)); };

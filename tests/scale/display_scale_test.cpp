@@ -39,13 +39,6 @@ std::vector<LONG> Scaled(int x, int y, int w, int h, UINT dpi = kDpi) {
   return {Px(x, dpi), Px(y, dpi), Px(x + w, dpi), Px(y + h, dpi)};
 }
 
-std::vector<LONG> Place(HWND window, HWND relative_to) {
-  RECT rect = {};
-  GetWindowRect(window, &rect);
-  MapWindowPoints(nullptr, relative_to, reinterpret_cast<POINT*>(&rect), 2);
-  return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
 SIZE Frame(UINT dpi) {
   RECT frame = {};
   AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi);
@@ -63,11 +56,6 @@ LONG MessageFontHeight(UINT dpi) {
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
   return metrics.lfMessageFont.lfHeight;
-}
-
-HBITMAP Png() {
-  static HBITMAP png = ImageLoadFile(VANTREL_APP_DIR "\\1.png", 0xF0F0F0);
-  return png;
 }
 
 // The width of a list view's small icons, and of the bitmap a picture shows.
@@ -137,7 +125,7 @@ HWND Make(const Placed& g) {
     case 15: return TabPanelGadgetCreate(id, x, y, w, h, 0);
     case 16: return ContainerGadgetCreate(id, x, y, w, h, "Box", CONTAINER_FRAME);
     case 17: return DateGadgetCreate(id, x, y, w, h, 0);
-    case 18: return PictureGadgetCreate(id, x, y, w, h, Png(), 0, SS_BITMAP);
+    case 18: return PictureGadgetCreate(id, x, y, w, h, ImageLoadFile(VANTREL_APP_DIR "\\1.png", 0xF0F0F0), 0, SS_BITMAP);
     case 19: return ExplorerGadgetCreate(id, x, y, w, h, "C:\\", nullptr);
     default: return CalendarGadgetCreate(id, x, y, w, h, 0);
   }
@@ -302,21 +290,11 @@ TEST_F(ScaledWindow, ADpiChangeThereAndBackLeavesEveryRectangleAsItWas) {
   }
 }
 
-std::shared_ptr<void> Start(const std::string& program) {
-  std::string command = VANTREL_APP_DIR_BUILT "/" + program + ".exe";
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
-  EXPECT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             VANTREL_APP_DIR_BUILT, &startup, &process));
-  return {process.hProcess, [](HANDLE p) { TerminateProcess(p, 1); }};
-}
-
 // The scaled demo read off the screen; the default one beside it is the 96-DPI demo, unscaled.
 TEST(Demo, ScaledBuildFollowsTheDisplay_PictureOneIsStillThePng_TheDefaultBuildStaysInPixels) {
   for (const char* program : {"demo_scaled", "demo"}) {
     const bool scaled = std::string(program) == "demo_scaled";
-    const std::shared_ptr<void> process = Start(program);
+    const std::shared_ptr<void> process = ProgramStart(VANTREL_APP_DIR_BUILT, program);
     HWND window = WaitFor([] { return FindWindowA(nullptr, "1"); });
     ASSERT_NE(window, nullptr) << program;
     Sleep(300);

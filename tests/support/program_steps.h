@@ -4,11 +4,38 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "tests/support/wine_host.h"
 
 constexpr DWORD kProgramWait = 10000;
+
+// Starts `folder`/`program`.exe in that folder, its stdout into `program`-test.out there; a null
+// handle when it cannot start. Letting go of the handle ends the program if a check stops the
+// test early; it fails harmlessly after.
+inline std::shared_ptr<void> ProgramStart(const std::string& folder, const std::string& program) {
+  std::string command = folder + "/" + program + ".exe";
+  SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = CreateFileA((folder + "/" + program + "-test.out").c_str(), GENERIC_WRITE,
+                                   FILE_SHARE_READ, &inherited, CREATE_ALWAYS, 0, nullptr);
+  PROCESS_INFORMATION process = {};
+  CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(),
+                 &startup, &process);
+  return {process.hProcess, [](HANDLE p) { TerminateProcess(p, 1); }};
+}
+
+// The window's rectangle as {left, top, right, bottom}, in the coordinates of `relative_to`.
+inline std::vector<LONG> Place(HWND window, HWND relative_to = nullptr) {
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  MapWindowPoints(nullptr, relative_to, reinterpret_cast<POINT*>(&rect), 2);
+  return {rect.left, rect.top, rect.right, rect.bottom};
+}
 
 // Polls, without dispatching anything of ours, until `found` gives a window (or true); null (or
 // false) when the time runs out.
