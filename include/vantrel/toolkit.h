@@ -346,8 +346,9 @@ std::int64_t GadgetFontSet(GadgetId id, std::int64_t font);
 HFONT GadgetFontDefaultGet();
 
 // Creates a ComboBoxEx32 (style: CBS_* bits besides WS_CHILD | WS_VISIBLE) in the current
-// window under id, with an empty image list of image_size square images. Returns the combo,
-// or null (nothing registered) when it cannot be created.
+// window under id, with an empty image list of image_size square images (in scaled mode a
+// size in units: the list's images are that size at the window's DPI when the combo is made,
+// and stay so). Returns the combo, or null (nothing registered) when it cannot be created.
 HWND ImageComboCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t width,
                       std::int32_t height, std::int32_t image_size, std::int32_t style);
 

@@ -100,7 +100,7 @@ const Placed kGallery[] = {
     {9, 10, 110, 120, 30}, {10, 140, 110, 120, 16}, {11, 270, 110, 80, 22}, {12, 360, 110, 16, 80},
     {13, 10, 150, 160, 80}, {14, 180, 150, 120, 80}, {15, 310, 150, 160, 80},
     {16, 10, 240, 200, 100}, {17, 220, 240, 120, 24}, {18, 350, 240, 26, 26},
-    {19, 10, 350, 300, 120}, {20, 480, 10, 230, 170},
+    {19, 10, 350, 300, 120}, {20, 480, 10, 230, 170}, {23, 480, 190, 150, 120},
 };
 // clang-format on
 
@@ -127,6 +127,7 @@ HWND Make(const Placed& g) {
     case 17: return DateGadgetCreate(id, x, y, w, h, 0);
     case 18: return PictureGadgetCreate(id, x, y, w, h, ImageLoadFile(VANTREL_APP_DIR "\\1.png", 0xF0F0F0), 0, SS_BITMAP);
     case 19: return ExplorerGadgetCreate(id, x, y, w, h, "C:\\", nullptr);
+    case 23: return ImageComboCreate(id, x, y, w, h, 16, CBS_DROPDOWNLIST);
     default: return CalendarGadgetCreate(id, x, y, w, h, 0);
   }
 }
@@ -207,7 +208,7 @@ TEST_F(ScaledWindow, EveryGadgetKindAtItsScaledPlace_InTheDpisFont_AnchorsMovesI
     HWND gadget = GadgetWindowOf(g.id);
     std::vector<LONG> want = Scaled(g.x, g.y, g.w, g.h), seen = Place(gadget, window);
     // A combo box's height is its own, and so is the width a spin's up-down takes of its field.
-    if (g.id == 8) seen[3] = want[3];
+    if (g.id == 8 || g.id == 23) seen[3] = want[3];
     if (g.id == 11) seen[2] = want[2];
     EXPECT_EQ(seen, want) << "gadget " << g.id;
     // Bars, containers, pictures and the explorer's outer window hold no font of their own.
@@ -225,6 +226,9 @@ TEST_F(ScaledWindow, EveryGadgetKindAtItsScaledPlace_InTheDpisFont_AnchorsMovesI
   const int icon_width = IconWidth(list);
   EXPECT_EQ(icon_width, GetSystemMetricsForDpi(SM_CXSMICON, kDpi));
   EXPECT_EQ(PictureWidth(GadgetWindowOf(18)), Px(26));
+  int side = 0;
+  ImageList_GetIconSize(static_cast<HIMAGELIST>(GadgetExtraGet(23)), &side, &side);
+  EXPECT_EQ(side, Px(16));
   HWND tip = WaitFor([] { return FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); });
   EXPECT_EQ(FontHeight(tip), MessageFontHeight(kDpi));
   // Moved, anchored and grown in units.

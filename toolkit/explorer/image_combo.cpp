@@ -4,7 +4,9 @@
 
 #include <vantrel/toolkit.h>
 
+#include "toolkit/core/display_scale.h"
 #include "toolkit/gadgets/gadget_constants.h"
+#include "toolkit/gadgets/gadget_create.h"
 #include "toolkit/gadgets/gadget_registry.h"
 #include "toolkit/gadgets/tab_stop.h"
 
@@ -22,19 +24,22 @@ HWND ImageComboCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t 
                       std::int32_t height, std::int32_t image_size, std::int32_t style) {
   const INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_USEREX_CLASSES};
   InitCommonControlsEx(&controls);
+  const DpiRect units = {x, y, width, height};
+  const DpiRect place = DpiPlaceOf(CurrentWindowGet(), units);
   HWND combo = CreateWindowExA(0, WC_COMBOBOXEXA, "", static_cast<DWORD>(style) | kComboBaseStyle,
-                               x, y, width, height, CurrentWindowGet(),
+                               place.x, place.y, place.width, place.height, CurrentWindowGet(),
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
   if (combo == nullptr) return nullptr;
   GadgetRegister(id, combo);
+  DpiGeometryKeep(combo, units);
   ColourEntryAdd(combo, kComboBackground, kComboText);
   ComboListColourSet(kComboBackground, kComboText);
   TabStopEnrolGadget(id);
-  if (HFONT font = GadgetFontDefaultGet()) {
-    SendMessageA(combo, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
-  }
-  HIMAGELIST images =
-      ImageList_Create(image_size, image_size, ILC_COLOR32, kInitialImages, kImageGrowth);
+  // In scaled mode the font and the images' size follow the window's DPI.
+  HFONT font = DpiScalingOn() ? GadgetFontOf(combo) : GadgetFontDefaultGet();
+  if (font != nullptr) SendMessageA(combo, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+  const int side = DpiScale(image_size, DpiOfWindow(combo));
+  HIMAGELIST images = ImageList_Create(side, side, ILC_COLOR32, kInitialImages, kImageGrowth);
   SetPropA(combo, PROP_COMPANION, images);
   SendMessageA(combo, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
   return combo;
