@@ -181,7 +181,7 @@ TEST_F(ScaledWindow, OneManifestAsksForBoth_TheWindowIsA96DpiWindowScaled_Events
   GetClientRect(window, &client);
   EXPECT_EQ(std::pair(client.right, client.bottom),
             std::pair(LONG{Px(740 - frame.cx)}, LONG{Px(520 - frame.cy)}));
-  EXPECT_EQ(Place(window, nullptr)[0], Px(20));
+  EXPECT_EQ(std::pair(Place(window)[0], Place(window)[1]), std::pair(LONG{Px(20)}, LONG{Px(30)}));
   PollDrain();
   SendMessageA(window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
   PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(Px(50), Px(60)));
@@ -309,6 +309,8 @@ TEST(Demo, ScaledBuildFollowsTheDisplay_PictureOneIsStillThePng_TheDefaultBuildS
     // for its caption's buttons.
     if (scaled) {
       EXPECT_EQ(client.right, Px(200 - Frame(96).cx));
+    } else {
+      EXPECT_EQ(std::pair(Place(window)[0], Place(window)[1]), std::pair(LONG{300}, LONG{10}));
     }
     EXPECT_EQ(Place(GetDlgItem(window, 1), window), Scaled(30, 30, 26, 26, dpi)) << program;
     if (scaled) {

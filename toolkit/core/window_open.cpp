@@ -83,7 +83,8 @@ WindowPlace WindowPlaceScaled(int x, int y, int width, int height, DWORD style, 
                               HWND parent) {
   WindowPlace place = {x, y, width, height, 0, 0};
   if (!DpiScalingOn()) return place;
-  const UINT dpi = parent != nullptr ? DpiOfWindow(parent) : DpiOfSystem();
+  // A child window's its parent's DPI; a top-level one the system's, until it is made.
+  const UINT dpi = DpiOfWindow(parent);
   if (x != CW_USEDEFAULT) {
     place.x = DpiScale(x, dpi);
     place.y = DpiScale(y, dpi);
