@@ -2,7 +2,7 @@
 // units turned into pixels, the 96-DPI places of gadgets, and the DPI calls of newer systems.
 #include "toolkit/core/display_scale.h"
 
-#include <cwchar>
+#include <new>
 #include <limits>
 #include <string_view>
 #include <unordered_map>
