@@ -2,8 +2,8 @@
 // units turned into pixels, the 96-DPI places of gadgets, and the DPI calls of newer systems.
 #include "toolkit/core/display_scale.h"
 
-#include <new>
 #include <limits>
+#include <new>
 #include <string_view>
 #include <unordered_map>
 
