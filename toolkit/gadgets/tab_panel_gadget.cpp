@@ -63,10 +63,7 @@ void TabPagesPlace(HWND tabs) {
   const RECT area = PageArea(tabs);
   const auto count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
   for (int index = 0; index < count; ++index) {
-    TCITEMA item = {};
-    item.mask = TCIF_PARAM;
-    SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    if (auto page = reinterpret_cast<HWND>(item.lParam)) {
+    if (HWND page = TabPanelPageGet(GadgetIdOf(tabs), index)) {
       SetWindowPos(page, nullptr, area.left, area.top, area.right - area.left,
                    area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
