@@ -143,6 +143,16 @@ DpiRect DpiPlaceOf(HWND parent, const DpiRect& units) {
   return DpiScaleRect(units, DpiOfWindow(parent));
 }
 
+HWND DpiChildCreate(DWORD ex_style, const char* class_name, const char* text, DWORD style,
+                    const DpiRect& units, HWND parent, int id) {
+  const DpiRect place = DpiPlaceOf(parent, units);
+  HWND child = CreateWindowExA(ex_style, class_name, text, style, place.x, place.y, place.width,
+                               place.height, parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+  DpiGeometryKeep(child, units);
+  return child;
+}
+
 void DpiGeometryKeep(HWND gadget, const DpiRect& units) {
   if (!DpiScalingOn() || gadget == nullptr) return;
   try {

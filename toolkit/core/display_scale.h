@@ -32,6 +32,11 @@ DpiRect DpiScaleRect(const DpiRect& units, UINT dpi);
 // The pixels of a place in units given for a child of `parent`; as given when scaling is off.
 DpiRect DpiPlaceOf(HWND parent, const DpiRect& units);
 
+// Creates a child window of `parent` under control id `id` at a place in units, and keeps the
+// place for it: every gadget is made this way. Null when the window cannot be made.
+HWND DpiChildCreate(DWORD ex_style, const char* class_name, const char* text, DWORD style,
+                    const DpiRect& units, HWND parent, int id);
+
 // The 96-DPI place kept for a gadget (scaled mode only): it is where a DPI change puts the gadget
 // again, so that changes back and forth leave no drift.
 void DpiGeometryKeep(HWND gadget, const DpiRect& units);

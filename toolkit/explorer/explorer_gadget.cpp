@@ -260,20 +260,18 @@ HWND ExplorerGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int3
   InitCommonControlsEx(&controls);
   const DWORD ex_style = options != nullptr ? static_cast<DWORD>(options->exStyle & kLow32Bits) : 0;
   const DpiRect units = {x, y, width, height};
+  // The window's creation reads its pixel size from the record.
   const DpiRect place = DpiPlaceOf(CurrentWindowGet(), units);
   record->width = place.width;
   record->height = place.height;
-  HWND window =
-      CreateWindowExA(ex_style, CLASS_EXPLORER_GADGET, "", kExplorerStyle, place.x, place.y,
-                      place.width, place.height, CurrentWindowGet(),
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+  HWND window = DpiChildCreate(ex_style, CLASS_EXPLORER_GADGET, "", kExplorerStyle, units,
+                               CurrentWindowGet(), id);
   if (window == nullptr) {
     // No window holds the record, so nothing else would ever free it.
     ExplorerDataFree(record);
     return nullptr;
   }
   GadgetRegister(id, window);
-  DpiGeometryKeep(window, units);
   SetPropA(window, PROP_COMPANION, record);
   SetPropA(window, PROP_EXPLORER_FREE_PROC,
            reinterpret_cast<HANDLE>(static_cast<GadgetDataFreeFunction>(ExplorerDataRelease)));

@@ -24,14 +24,10 @@ HWND ImageComboCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32_t 
                       std::int32_t height, std::int32_t image_size, std::int32_t style) {
   const INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_USEREX_CLASSES};
   InitCommonControlsEx(&controls);
-  const DpiRect units = {x, y, width, height};
-  const DpiRect place = DpiPlaceOf(CurrentWindowGet(), units);
-  HWND combo = CreateWindowExA(0, WC_COMBOBOXEXA, "", static_cast<DWORD>(style) | kComboBaseStyle,
-                               place.x, place.y, place.width, place.height, CurrentWindowGet(),
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+  HWND combo = DpiChildCreate(0, WC_COMBOBOXEXA, "", static_cast<DWORD>(style) | kComboBaseStyle,
+                              DpiRect{x, y, width, height}, CurrentWindowGet(), id);
   if (combo == nullptr) return nullptr;
   GadgetRegister(id, combo);
-  DpiGeometryKeep(combo, units);
   ColourEntryAdd(combo, kComboBackground, kComboText);
   ComboListColourSet(kComboBackground, kComboText);
   TabStopEnrolGadget(id);

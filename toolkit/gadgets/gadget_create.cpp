@@ -63,16 +63,11 @@ HWND GadgetControlCreate(GadgetId id, const char* class_name, const char* text, 
   }();
   (void)classes;
   HWND parent = CurrentWindowGet();
-  const DpiRect units = {x, y, width, height};
-  const DpiRect place = DpiPlaceOf(parent, units);
-  HWND control =
-      CreateWindowExA(ex_style, class_name, text != nullptr ? text : "", style | kChildStyle,
-                      place.x, place.y, place.width, place.height, parent,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+  HWND control = DpiChildCreate(ex_style, class_name, text != nullptr ? text : "",
+                                style | kChildStyle, DpiRect{x, y, width, height}, parent, id);
   // No control, nothing registered: the gadget that holds the id, if any, stays.
   if (control == nullptr) return nullptr;
   GadgetRegister(id, control);
-  DpiGeometryKeep(control, units);
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GadgetFontOf(parent)), FALSE);
   if (tab_stop) TabStopEnrolGadget(id);
   return control;

@@ -11,11 +11,8 @@ HWND PictureGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32
                          std::int32_t style) {
   const DWORD ex_style = border != 0 ? PICTURE_BORDER_EX_STYLE : 0;
   const DWORD window_style = static_cast<DWORD>(style) | PICTURE_BASE_STYLE;
-  const DpiRect units = {x, y, width, height};
-  const DpiRect place = DpiPlaceOf(CurrentWindowGet(), units);
-  HWND control = CreateWindowExA(
-      ex_style, PICTURE_CLASS, nullptr, window_style, place.x, place.y, place.width, place.height,
-      CurrentWindowGet(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+  HWND control = DpiChildCreate(ex_style, PICTURE_CLASS, nullptr, window_style,
+                                DpiRect{x, y, width, height}, CurrentWindowGet(), id);
   // No control, nothing registered: the gadget that holds the id, if any, stays.
   if (control == nullptr) return nullptr;
   // Only SS_BITMAP alone names a bitmap; SS_BITMAP with more bits is taken as an icon.
@@ -28,6 +25,5 @@ HWND PictureGadgetCreate(GadgetId id, std::int32_t x, std::int32_t y, std::int32
                  reinterpret_cast<LPARAM>(image));
   }
   GadgetRegister(id, control);
-  DpiGeometryKeep(control, units);
   return control;
 }
